@@ -1,0 +1,37 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install any missing Debian packages first, then build with CMake in build/.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: all deps configure build run test test-sanitized pictures clips clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@$(BUILD)/startup/velmora
+
+# The whole suite, then the rules' randomized soak test once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-sanitized
+
+test-sanitized: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON $(CMAKE_ARGS) > /dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target game_soak_test
+	@cd $(ASAN_BUILD) && ctest --output-on-failure -L sanitized
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,11 @@
+#include "DecimalText.h"
+
+namespace velmora {
+
+std::u32string decimalText(long long value)
+{
+    const std::string digits = std::to_string(value);
+    return {digits.begin(), digits.end()};
+}
+
+} // namespace velmora

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+// Plain decimal digits of a number, with a minus sign when negative and no
+// separators, as captions show numbers.
+std::u32string decimalText(long long value);
+
+} // namespace velmora

@@ -1,0 +1,68 @@
+#include "KeyCodes.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace velmora {
+
+namespace {
+
+constexpr char32_t kEnye = U'Ñ';
+
+char32_t plainVowel(char32_t c)
+{
+    switch (c) {
+    case U'á': case U'Á': return U'A';
+    case U'é': case U'É': return U'E';
+    case U'í': case U'Í': return U'I';
+    case U'ó': case U'Ó': return U'O';
+    case U'ú': case U'Ú': case U'ü': case U'Ü': return U'U';
+    default: return 0;
+    }
+}
+
+} // namespace
+
+char32_t toUpperLatin1(char32_t c)
+{
+    const bool asciiLower = c >= U'a' && c <= U'z';
+    const bool latinLower = c >= 0xE0 && c <= 0xFE && c != 0xF7; // not the division sign
+    return asciiLower || latinLower ? c - 0x20 : c;
+}
+
+std::u32string toUpperLatin1(std::u32string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char32_t c) { return toUpperLatin1(c); });
+    return text;
+}
+
+char32_t guessForKey(int keyCode)
+{
+    if (keyCode < 0 || keyCode > 0xFF)
+        return 0;
+    const auto c = static_cast<char32_t>(keyCode);
+    const char32_t upper = toUpperLatin1(c);
+    if ((upper >= U'A' && upper <= U'Z') || (c >= U'0' && c <= U'9') || upper == kEnye)
+        return upper;
+    return plainVowel(c);
+}
+
+int Verificar_Tecla(int keyCode, bool boxIsEmpty)
+{
+    static constexpr std::u32string_view firstCharacter =
+        U"1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnñopqrstuvwxyzÑ\b";
+    static constexpr std::u32string_view laterCharacter =
+        U"1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnñopqrstuvwxyzÑ \b";
+    if (keyCode <= 0 || keyCode > 0xFF)
+        return 0;
+    const std::u32string_view allowed = boxIsEmpty ? firstCharacter : laterCharacter;
+    return allowed.find(static_cast<char32_t>(keyCode)) != std::u32string_view::npos ? keyCode : 0;
+}
+
+bool isAnswerCharacter(char32_t c)
+{
+    return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || c == kEnye || c == U' ';
+}
+
+} // namespace velmora

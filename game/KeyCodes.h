@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+// Key codes are single-byte Latin-1 character codes ("ñ" is 241, "Ñ" is 209).
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyAnswer = '!';
+
+// The guess a key stands for while a round runs: letters and digits in upper
+// case, "ñ" and "Ñ" as "Ñ", and the accented vowels of Spanish (á é í ó ú ü in
+// either case) as their plain vowel. Any other key, punctuation and control
+// keys included, is no guess: the result is 0.
+char32_t guessForKey(int keyCode);
+
+// The answer box's key filter: digits, letters, "ñ" and "Ñ", Backspace, and a
+// space once the box holds text. Returns the key code if the box takes it,
+// else 0.
+int Verificar_Tecla(int keyCode, bool boxIsEmpty);
+
+// Upper case over Latin-1 ("ñ" becomes "Ñ"); other characters are kept.
+char32_t toUpperLatin1(char32_t c);
+std::u32string toUpperLatin1(std::u32string text);
+
+// Whether a character may stand in a whole-title answer: a digit, A-Z, Ñ or a
+// space.
+bool isAnswerCharacter(char32_t c);
+
+} // namespace velmora

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing the game need.
+# It asks apt only when something is missing, so a second run costs a few milliseconds.
+set -euo pipefail
+
+packages=(
+  # Build
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
+  libsndfile1-dev
+  # Headless window and audio tests
+  xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils
+  # Installing and checking the desktop entry
+  desktop-file-utils dpkg-dev
+  # Regenerating the sound clips
+  sox lame
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+  [ "$status" = installed ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

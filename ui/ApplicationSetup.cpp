@@ -1,0 +1,24 @@
+#include "ApplicationSetup.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QTranslator>
+
+void prepareApplication(QApplication& app)
+{
+    for (const char* font : {":/fonts/Quicksand-Bold.ttf", ":/fonts/Carlito-Regular.ttf",
+                             ":/fonts/ComicNeue-Bold.otf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(font));
+
+    // The standard buttons ("Sí", "No", "Aceptar") and the text box's context
+    // menu speak Spanish whatever the machine's language is.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral(":/translations/qtbase_es.qm")))
+        QApplication::installTranslator(translator);
+
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.ico")));
+}

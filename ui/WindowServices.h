@@ -1,0 +1,17 @@
+#pragma once
+
+#include "RandomSource.h"
+#include "SoundOutput.h"
+
+#include <functional>
+#include <memory>
+
+class HelpMenu;
+
+// What the main window is given from outside: the sound bank's loader (called
+// while the window loads), the random source of the draws and the Help menu.
+struct WindowServices {
+    std::function<std::unique_ptr<velmora::SoundOutput>()> loadSounds;
+    std::unique_ptr<velmora::RandomSource> random;
+    HelpMenu* help = nullptr; // not owned; outlives the window
+};
