@@ -1,0 +1,45 @@
+#include "ClipPlayer.h"
+
+#include "SinkPlayback.h"
+#include "WavDecoder.h"
+
+#include <QMediaDevices>
+
+namespace velmora {
+
+ClipPlayer::ClipPlayer()
+    : audioContext_(new QObject)
+{
+    // Asking for the outputs here makes Qt set up its audio backend, and its
+    // connection to the audio server, on the interface thread, which outlives
+    // the worker thread.
+    QMediaDevices::defaultAudioOutput();
+
+    audioContext_->moveToThread(&audioThread_);
+    QObject::connect(&audioThread_, &QThread::finished, audioContext_, &QObject::deleteLater);
+    audioThread_.setObjectName(QStringLiteral("velmora-audio"));
+    audioThread_.start();
+}
+
+ClipPlayer::~ClipPlayer()
+{
+    audioThread_.quit();
+    audioThread_.wait();
+}
+
+void ClipPlayer::Reproducir_Sonido(const QByteArray& wavImage)
+{
+    const DecodedClip clip = WavDecoder::decode(wavImage);
+    if (clip.isEmpty())
+        return;
+    QMetaObject::invokeMethod(audioContext_, [this, &clip] {
+        {
+            SinkPlayback playback(clip);
+            playback.run();
+        }
+        clipEnded_.release();
+    }, Qt::QueuedConnection);
+    clipEnded_.acquire();
+}
+
+} // namespace velmora

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "DecodedClip.h"
+
+#include <QByteArray>
+
+namespace velmora {
+
+// Decodes a WAV file image held in memory, either 16-bit PCM or MPEG-1 Layer
+// III in a WAV container, without touching the file system.
+class WavDecoder {
+public:
+    // Returns an empty clip when the image is not a WAV file libsndfile can
+    // read, or when decoding fails part of the way through.
+    static DecodedClip decode(const QByteArray& wavImage);
+};
+
+} // namespace velmora
