@@ -1,0 +1,281 @@
+#include <QColor>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// Every file the drawing tool writes, relative to its output folder and to the
+// committed assets/ folder alike.
+const QStringList kDrawnFiles{
+    "pictures/background.png",   "pictures/filmstrip.png",     "pictures/speaker-on.png",
+    "pictures/speaker-off.png",  "pictures/clapper-open.png",  "pictures/clapper-shut.png",
+    "icons/velmora.ico",         "icons/velmora-16.png",       "icons/velmora-32.png",
+    "icons/velmora-48.png",      "icons/velmora-96.png",       "icons/velmora-128.png",
+    "icons/velmora-256.png",
+};
+
+struct IconEntry {
+    int size = 0;
+    int bitsPerPixel = 0;
+};
+
+// The eleven images of the program icon, in the order the file holds them.
+constexpr std::array<IconEntry, 11> kIconEntries{{
+    {16, 4}, {32, 4}, {16, 8}, {32, 8}, {48, 8}, {16, 32}, {32, 32}, {48, 32}, {96, 32}, {128, 32}, {256, 32},
+}};
+
+quint16 u16(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 u32(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QStringList filesBelow(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(root).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+bool isPureBlack(QRgb pixel)
+{
+    return qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 0 && qAlpha(pixel) == 255;
+}
+
+} // namespace
+
+class PicturesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void redrawingThePicturesReproducesTheCommittedFilesByteForByte();
+    void everyPictureHasItsStatedPixelSize_data();
+    void everyPictureHasItsStatedPixelSize();
+    void theBackgroundIsGrey127InEveryPixel();
+    void everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip();
+    void theClapperboardsKeepTheRightHalfOfTheBodyPlainBlackForTheLabels();
+    void theSpeakersHaveTransparentCornersGreenWavesAndARedStroke();
+    void theIconFileHoldsElevenImagesOfTheStatedSizesAndDepths();
+    void theIconFileReadsBackThroughQtsIconReader();
+};
+
+void PicturesTest::redrawingThePicturesReproducesTheCommittedFilesByteForByte()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    tool.start(VELMORA_DRAW_PICTURES, {out.path()});
+    QVERIFY(tool.waitForFinished(60000));
+    QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tool.exitCode(), 0);
+
+    QStringList expected = kDrawnFiles;
+    expected.sort();
+    QCOMPARE(filesBelow(out.path()), expected);
+    for (const QString &name : kDrawnFiles) {
+        const QByteArray drawn = readAll(QDir(out.path()).filePath(name));
+        const QByteArray committed = readAll(QDir(VELMORA_COMMITTED_ASSETS).filePath(name));
+        QVERIFY2(!committed.isEmpty(), qPrintable(name + " is missing from assets/"));
+        QVERIFY2(drawn == committed,
+                 qPrintable(name + " differs from what the tool draws: run tools/pictures/redraw.sh"));
+    }
+}
+
+void PicturesTest::everyPictureHasItsStatedPixelSize_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("background") << ":/pictures/background.png" << QSize(185, 268);
+    QTest::newRow("film strip") << ":/pictures/filmstrip.png" << QSize(388, 79);
+    QTest::newRow("speaker on") << ":/pictures/speaker-on.png" << QSize(20, 16);
+    QTest::newRow("speaker off") << ":/pictures/speaker-off.png" << QSize(20, 16);
+    QTest::newRow("clapperboard open") << ":/pictures/clapper-open.png" << QSize(272, 257);
+    QTest::newRow("clapperboard shut") << ":/pictures/clapper-shut.png" << QSize(272, 257);
+    for (const int size : {16, 32, 48, 96, 128, 256}) {
+        const QString name = QStringLiteral("velmora-%1.png").arg(size);
+        QTest::newRow(qPrintable(name)) << ":/icons/" + name << QSize(size, size);
+    }
+}
+
+void PicturesTest::everyPictureHasItsStatedPixelSize()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    const QImage image(path);
+    QVERIFY2(!image.isNull(), qPrintable(path + " is not among the resources"));
+    QCOMPARE(image.size(), size);
+}
+
+void PicturesTest::theBackgroundIsGrey127InEveryPixel()
+{
+    const QImage image = QImage(":/pictures/background.png").convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!image.isNull());
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            QCOMPARE(image.pixel(x, y), qRgb(127, 127, 127));
+    }
+}
+
+void PicturesTest::everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip()
+{
+    // The window shows the strip stretched to 385 x 49 with its left edge at x
+    // 184; the boxes are 33 pixels high from y 8.
+    const QImage shown = QImage(":/pictures/filmstrip.png")
+                             .scaled(385, 49, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!shown.isNull());
+    const std::array<std::pair<int, int>, 8> boxes{{
+        {189, 41}, {237, 40}, {284, 41}, {332, 41}, {379, 41}, {427, 41}, {475, 40}, {522, 41},
+    }};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto [left, width] = boxes[i];
+        // The white frame fills the box but for its outermost pixel, which may
+        // blend with the film after smoothing.
+        for (int x = left + 1; x < left + width - 1; ++x) {
+            for (int y = 9; y < 40; ++y)
+                QVERIFY2(qGray(shown.pixel(x - 184, y)) > 240, qPrintable(QString("box %1 at %2,%3").arg(i + 1).arg(x).arg(y)));
+        }
+        if (i + 1 < boxes.size()) {
+            // Between two boxes the film shows black.
+            const int gap = (left + width + boxes[i + 1].first) / 2;
+            QVERIFY2(qGray(shown.pixel(gap - 184, 24)) < 16, qPrintable(QString("gap after box %1").arg(i + 1)));
+        }
+    }
+}
+
+void PicturesTest::theClapperboardsKeepTheRightHalfOfTheBodyPlainBlackForTheLabels()
+{
+    // The splash window shows the picture stretched to 233 x 217 and lays its
+    // white labels over x 120..219, y 112..193; in picture pixels that is
+    // x 140..256, y 132..229.
+    for (const QString path : {":/pictures/clapper-open.png", ":/pictures/clapper-shut.png"}) {
+        const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!image.isNull());
+        for (int y = 132; y <= 229; ++y) {
+            for (int x = 140; x <= 256; ++x)
+                QVERIFY2(isPureBlack(image.pixel(x, y)), qPrintable(QString("%1 at %2,%3").arg(path).arg(x).arg(y)));
+        }
+    }
+}
+
+void PicturesTest::theSpeakersHaveTransparentCornersGreenWavesAndARedStroke()
+{
+    const QImage on = QImage(":/pictures/speaker-on.png").convertToFormat(QImage::Format_ARGB32);
+    const QImage off = QImage(":/pictures/speaker-off.png").convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!on.isNull() && !off.isNull());
+    for (const QImage &image : {on, off}) {
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(19, 15)), 0);
+        QCOMPARE(qAlpha(image.pixel(0, 15)), 0);
+    }
+    int greenInOn = 0;
+    int redInOn = 0;
+    int greenInOff = 0;
+    int redInOff = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const auto isGreen = [](QRgb p) { return qAlpha(p) > 128 && qGreen(p) > 2 * qRed(p) + 40 && qGreen(p) > 2 * qBlue(p); };
+            const auto isRed = [](QRgb p) { return qAlpha(p) > 128 && qRed(p) > 2 * qGreen(p) + 40 && qRed(p) > 2 * qBlue(p); };
+            greenInOn += isGreen(on.pixel(x, y)) ? 1 : 0;
+            redInOn += isRed(on.pixel(x, y)) ? 1 : 0;
+            greenInOff += isGreen(off.pixel(x, y)) ? 1 : 0;
+            redInOff += isRed(off.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    QVERIFY(greenInOn >= 10);
+    QCOMPARE(redInOn, 0);
+    QCOMPARE(greenInOff, 0);
+    QVERIFY(redInOff >= 10);
+}
+
+void PicturesTest::theIconFileHoldsElevenImagesOfTheStatedSizesAndDepths()
+{
+    const QByteArray ico = readAll(":/icons/velmora.ico");
+    QVERIFY(ico.size() > 6);
+    QCOMPARE(u16(ico, 0), 0);
+    QCOMPARE(u16(ico, 2), 1);
+    QCOMPARE(u16(ico, 4), kIconEntries.size());
+    QVERIFY(ico.size() >= 6 + 16 * qsizetype(kIconEntries.size()));
+
+    for (std::size_t i = 0; i < kIconEntries.size(); ++i) {
+        const IconEntry expected = kIconEntries[i];
+        const qsizetype at = 6 + 16 * qsizetype(i);
+        const QString where = QStringLiteral("entry %1").arg(i);
+        // One byte holds the size, where 0 stands for 256.
+        const int width = static_cast<quint8>(ico[at]) == 0 ? 256 : static_cast<quint8>(ico[at]);
+        const int height = static_cast<quint8>(ico[at + 1]) == 0 ? 256 : static_cast<quint8>(ico[at + 1]);
+        QCOMPARE(width, expected.size);
+        QCOMPARE(height, expected.size);
+        QCOMPARE(static_cast<quint8>(ico[at + 2]), expected.bitsPerPixel == 4 ? 16 : 0);
+        QCOMPARE(u16(ico, at + 6), expected.bitsPerPixel);
+        const quint32 length = u32(ico, at + 8);
+        const quint32 offset = u32(ico, at + 12);
+        QVERIFY2(offset + length <= quint32(ico.size()), qPrintable(where));
+        const QByteArray data = ico.mid(offset, length);
+
+        if (data.startsWith("\x89PNG")) {
+            // A PNG entry: its header chunk gives the size, and it must carry
+            // 8-bit RGBA to count as 32 bits.
+            QCOMPARE(expected.bitsPerPixel, 32);
+            QCOMPARE(qFromBigEndian<quint32>(data.constData() + 16), quint32(expected.size));
+            QCOMPARE(qFromBigEndian<quint32>(data.constData() + 20), quint32(expected.size));
+            QCOMPARE(static_cast<quint8>(data[24]), 8);
+            QCOMPARE(static_cast<quint8>(data[25]), 6);
+            continue;
+        }
+        // A bitmap entry: its height counts the colour bitmap and the mask.
+        QCOMPARE(u32(data, 0), 40u);
+        QCOMPARE(u32(data, 4), quint32(expected.size));
+        QCOMPARE(u32(data, 8), quint32(2 * expected.size));
+        QCOMPARE(u16(data, 14), expected.bitsPerPixel);
+        const int paletteSize = expected.bitsPerPixel <= 8 ? (1 << expected.bitsPerPixel) : 0;
+        const int colourRow = ((expected.size * expected.bitsPerPixel + 31) / 32) * 4;
+        const int maskRow = ((expected.size + 31) / 32) * 4;
+        QCOMPARE(data.size(), 40 + 4 * paletteSize + (colourRow + maskRow) * expected.size);
+    }
+}
+
+void PicturesTest::theIconFileReadsBackThroughQtsIconReader()
+{
+    if (!QImageReader::supportedImageFormats().contains("ico"))
+        QSKIP("Qt's ico image plugin is not installed");
+    QImageReader reader(":/icons/velmora.ico", "ico");
+    QCOMPARE(reader.imageCount(), int(kIconEntries.size()));
+    for (std::size_t i = 0; i < kIconEntries.size(); ++i) {
+        QVERIFY(reader.jumpToImage(int(i)));
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.size(), QSize(kIconEntries[i].size, kIconEntries[i].size));
+    }
+}
+
+QTEST_GUILESS_MAIN(PicturesTest)
+
+#include "PicturesTest.moc"

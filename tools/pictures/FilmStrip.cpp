@@ -1,0 +1,83 @@
+#include "FilmStrip.h"
+
+#include <QPainter>
+
+#include <array>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kWidth = 388;
+constexpr int kHeight = 79;
+
+// The strip is shown stretched to 385 x 49 window pixels with its left edge at
+// window x 184, and the strike boxes (top 8, height 33) are laid over it. The
+// frames are placed from the boxes' window rectangles so that each white frame
+// lies under its box after stretching.
+constexpr double kShownLeft = 184.0;
+constexpr double kShownWidth = 385.0;
+constexpr double kShownHeight = 49.0;
+constexpr double kBoxTop = 8.0;
+constexpr double kBoxHeight = 33.0;
+
+struct BoxSpan {
+    int left = 0;
+    int width = 0;
+};
+
+constexpr std::array<BoxSpan, 8> kBoxes{{
+    {189, 41}, {237, 40}, {284, 41}, {332, 41}, {379, 41}, {427, 41}, {475, 40}, {522, 41},
+}};
+
+// One image pixel of film shows around each frame, so a hair of white may peek
+// out beside a box but never black inside it.
+constexpr double kFrameMargin = 0.6;
+
+constexpr int kHoleWidth = 8;
+constexpr int kHoleHeight = 6;
+constexpr int kHolePitch = 12;
+constexpr int kTopHoleY = 3;
+constexpr int kBottomHoleY = 70;
+
+QRectF frameRect(const BoxSpan &box)
+{
+    const double sx = kWidth / kShownWidth;
+    const double sy = kHeight / kShownHeight;
+    const double left = std::floor((box.left - kShownLeft) * sx - kFrameMargin);
+    const double right = std::ceil((box.left + box.width - kShownLeft) * sx + kFrameMargin);
+    const double top = std::floor(kBoxTop * sy - kFrameMargin);
+    const double bottom = std::ceil((kBoxTop + kBoxHeight) * sy + kFrameMargin);
+    return QRectF(left, top, right - left, bottom - top);
+}
+
+} // namespace
+
+QImage drawFilmStrip()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 0));
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+
+    painter.setBrush(QColor(255, 255, 255));
+    for (const BoxSpan &box : kBoxes)
+        painter.drawRoundedRect(frameRect(box), 2.0, 2.0);
+
+    // The holes run the whole length of the strip, centred on it, as if this
+    // piece had been cut from a longer reel.
+    const int holeCount = kWidth / kHolePitch;
+    const int firstHole = (kWidth - holeCount * kHolePitch) / 2 + (kHolePitch - kHoleWidth) / 2;
+    painter.setBrush(QColor(214, 214, 214));
+    for (int i = 0; i < holeCount; ++i) {
+        const int x = firstHole + i * kHolePitch;
+        painter.drawRoundedRect(QRectF(x, kTopHoleY, kHoleWidth, kHoleHeight), 1.5, 1.5);
+        painter.drawRoundedRect(QRectF(x, kBottomHoleY, kHoleWidth, kHoleHeight), 1.5, 1.5);
+    }
+    return image;
+}
+
+} // namespace velmora

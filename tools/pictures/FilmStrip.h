@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QImage>
+
+namespace velmora {
+
+// The banner behind the eight strike boxes: black film, eight white frames in a
+// row and sprocket holes along both edges, 388 x 79 pixels.
+QImage drawFilmStrip();
+
+} // namespace velmora

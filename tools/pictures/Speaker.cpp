@@ -1,0 +1,85 @@
+#include "Speaker.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kWidth = 20;
+constexpr int kHeight = 16;
+
+// The coordinates sit on pixel edges wherever an edge is straight, so the
+// loudspeaker stays crisp at this tiny size and only its slopes are smoothed.
+void paintLoudspeaker(QPainter &painter)
+{
+    const QColor outline(70, 70, 70);
+
+    QPainterPath cone;
+    cone.moveTo(6.0, 5.0);
+    cone.lineTo(11.0, 1.0);
+    cone.lineTo(12.0, 1.0);
+    cone.lineTo(12.0, 15.0);
+    cone.lineTo(11.0, 15.0);
+    cone.lineTo(6.0, 11.0);
+    cone.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(outline);
+    painter.drawPath(cone);
+
+    QPainterPath coneFace;
+    coneFace.moveTo(7.0, 6.2);
+    coneFace.lineTo(11.0, 3.0);
+    coneFace.lineTo(11.0, 13.0);
+    coneFace.lineTo(7.0, 9.8);
+    coneFace.closeSubpath();
+    painter.setBrush(QColor(168, 168, 168));
+    painter.drawPath(coneFace);
+
+    painter.setBrush(outline);
+    painter.drawRect(QRectF(2.0, 5.0, 5.0, 6.0));
+    painter.setBrush(QColor(128, 128, 128));
+    painter.drawRect(QRectF(3.0, 6.0, 3.0, 4.0));
+}
+
+void paintWaves(QPainter &painter)
+{
+    QPen pen(QColor(0, 176, 32), 1.5);
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    // Two arcs around the mouth of the cone; QPainter counts angles in 1/16 degree.
+    const QPointF centre(11.0, 8.0);
+    for (const double radius : {4.5, 7.5}) {
+        const QRectF bounds(centre.x() - radius, centre.y() - radius, 2.0 * radius, 2.0 * radius);
+        painter.drawArc(bounds, -45 * 16, 90 * 16);
+    }
+}
+
+void paintStrike(QPainter &painter)
+{
+    QPen pen(QColor(224, 0, 0), 2.0);
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(2.0, 1.5), QPointF(15.5, 14.5));
+}
+
+} // namespace
+
+QImage drawSpeaker(SpeakerState state)
+{
+    QImage image(kWidth, kHeight, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintLoudspeaker(painter);
+    if (state == SpeakerState::On)
+        paintWaves(painter);
+    else
+        paintStrike(painter);
+    return image;
+}
+
+} // namespace velmora
