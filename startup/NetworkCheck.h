@@ -1,0 +1,13 @@
+#pragma once
+
+namespace velmora {
+
+// Whether the machine has a working network connection; the Help item asks it
+// before it opens the help page.
+class NetworkCheck {
+public:
+    virtual ~NetworkCheck() = default;
+    virtual bool isConnected() = 0;
+};
+
+} // namespace velmora

@@ -1,0 +1,117 @@
+#include "frmInicio.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+// The window's layout in pixels at 96 dots per inch (its twips divided by 15).
+constexpr QSize clientSize{233, 225};
+constexpr QRect image1Box{0, 0, 233, 217};
+constexpr QRect lblWordBox{120, 112, 99, 42};
+constexpr QRect lblLoadBox{120, 144, 99, 49};
+constexpr QRect lblLeyendBox{8, 8, 217, 33};
+constexpr QColor bannerYellow{255, 255, 0};
+
+// Sizes in points at 96 dots per inch, turned into pixels so the captions fit
+// their boxes the same way whatever resolution the screen reports.
+QFont labelFont(const QString& family, double points, QFont::Weight weight)
+{
+    QFont font(family);
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    font.setWeight(weight);
+    return font;
+}
+
+// The product word is wider than its box at its nominal size; it is made just
+// small enough to stay whole on the black half of the clapperboard.
+QFont fittedFont(QFont font, const QString& text, int width)
+{
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance > width)
+        font.setPixelSize(font.pixelSize() * width / advance);
+    return font;
+}
+
+} // namespace
+
+frmInicio::frmInicio(MainWindowFactory createMainWindow, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , createMainWindow_(std::move(createMainWindow))
+{
+    setWindowTitle(QStringLiteral("Inicio"));
+    setFixedSize(clientSize);
+    // A splash-type window does not end the program on closing by default; this
+    // one must, because before the hand-over it is the program's only window.
+    setAttribute(Qt::WA_QuitOnClose);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &frmInicio::Timer1_Timer);
+    Timer1->start();
+}
+
+void frmInicio::Timer1_Timer()
+{
+    switch (sequence_.tick()) {
+    case velmora::SplashAction::Repaint:
+        update();
+        break;
+    case velmora::SplashAction::HandOver:
+        handOver();
+        break;
+    case velmora::SplashAction::Nothing:
+        break;
+    }
+}
+
+void frmInicio::handOver()
+{
+    // The main window loads and appears while the splash still shows its last
+    // picture, so there is never a moment without a window on the screen.
+    QWidget* mainWindow = createMainWindow_();
+    mainWindow->show();
+    close();
+}
+
+void frmInicio::paintEvent(QPaintEvent*)
+{
+    // The controls from the bottom of the stack to the top.
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+
+    const QPixmap& clapper = sequence_.clapperShut() ? clapperShut_ : clapperOpen_;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(image1Box, clapper);
+
+    painter.setPen(Qt::white);
+    const QString word = QStringLiteral("VELMORA");
+    painter.setFont(fittedFont(labelFont(QStringLiteral("Carlito"), 26.25, QFont::Normal), word,
+                               lblWordBox.width()));
+    painter.drawText(lblWordBox, Qt::AlignTop | Qt::AlignHCenter, word);
+
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    painter.setPen(Qt::white);
+    painter.setFont(labelFont(QStringLiteral("Quicksand"), 36, QFont::Bold));
+    // The tail of the "Q" reaches below the box; it is drawn whole so the mark
+    // never reads as an "O".
+    painter.drawText(lblLoadBox, Qt::AlignTop | Qt::AlignLeft | Qt::TextDontClip,
+                     QString::fromStdString(sequence_.mark()));
+
+    if (sequence_.bannerVisible()) {
+        painter.fillRect(lblLeyendBox, bannerYellow);
+        painter.setPen(Qt::black);
+        painter.setFont(labelFont(QStringLiteral("Quicksand"), 20.25, QFont::Bold));
+        painter.drawText(lblLeyendBox, Qt::AlignTop | Qt::AlignHCenter, QStringLiteral("¡ACCIÓN!"));
+    }
+}

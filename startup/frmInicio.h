@@ -1,0 +1,41 @@
+#pragma once
+
+#include "SplashSequence.h"
+
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// The start-up window: a frameless clapperboard that counts the maker's mark up
+// every half second, claps shut under "¡ACCIÓN!" and, at the fifth tick of
+// Timer1, creates and shows the main window before it closes itself. Closing it
+// earlier ends the program, since then no window is left.
+class frmInicio : public QWidget {
+    Q_OBJECT
+
+public:
+    // Creates the main window; the splash shows it and lets it live on its own.
+    using MainWindowFactory = std::function<QWidget*()>;
+
+    explicit frmInicio(MainWindowFactory createMainWindow, QWidget* parent = nullptr);
+
+    // The tick of Timer1 (every 500 ms from creation).
+    void Timer1_Timer();
+
+    const velmora::SplashSequence& sequence() const { return sequence_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void handOver();
+
+    MainWindowFactory createMainWindow_;
+    velmora::SplashSequence sequence_{};
+    QTimer* Timer1 = new QTimer(this);
+    QPixmap clapperOpen_{QStringLiteral(":/pictures/clapper-open.png")};
+    // Image2: it is never shown itself and only holds the shut clapperboard.
+    QPixmap clapperShut_{QStringLiteral(":/pictures/clapper-shut.png")};
+};

@@ -1,0 +1,39 @@
+#include "ApplicationSetup.h"
+#include "DesktopUrlOpener.h"
+#include "EntropyRandom.h"
+#include "HelpItems.h"
+#include "HelpPageAddress.h"
+#include "SoundCuePlayer.h"
+#include "StandardHelpDialogs.h"
+#include "SystemNetworkCheck.h"
+#include "frmInicio.h"
+#include "frmVelmora.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    prepareApplication(app);
+
+    // The Help menu lives as long as the program, longer than the main window.
+    velmora::HelpItems help(velmora::helpPageAddress(),
+                            std::make_unique<velmora::SystemNetworkCheck>(),
+                            std::make_unique<velmora::DesktopUrlOpener>(),
+                            std::make_unique<velmora::StandardHelpDialogs>());
+
+    auto* splash = new frmInicio([&help]() -> QWidget* {
+        WindowServices services;
+        services.loadSounds = [] { return std::make_unique<velmora::SoundCuePlayer>(); };
+        services.random = std::make_unique<velmora::EntropyRandom>();
+        services.help = &help;
+        auto* mainWindow = new frmVelmora(std::move(services));
+        mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+        return mainWindow;
+    });
+    splash->show();
+
+    // The program ends when its last window closes: the main window, or the
+    // splash if it is closed before the hand-over.
+    return app.exec();
+}
