@@ -1,0 +1,128 @@
+// Synchronous playback against a real PulseAudio server; run it through
+// tests/support/with-pulseaudio.sh.
+#include "ClipPlayer.h"
+#include "SoundBank.h"
+#include "SoundCuePlayer.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <chrono>
+
+using velmora::ClipPlayer;
+using velmora::SoundBank;
+using velmora::SoundClip;
+using velmora::SoundCuePlayer;
+
+namespace {
+
+// How far a clip's playing time may stray from its nominal length.
+constexpr double kTolerance = 0.15;
+
+qint64 playTimed(ClipPlayer& player, const QByteArray& image)
+{
+    QElapsedTimer clock;
+    clock.start();
+    player.Reproducir_Sonido(image);
+    return clock.elapsed();
+}
+
+} // namespace
+
+class SoundPlaybackTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void eachClipBlocksForItsDuration_data();
+    void eachClipBlocksForItsDuration();
+    void noQueuedEventOrTimerRunsWhileAClipPlays();
+    void whatFellDueDuringAClipRunsAfterIt();
+    void theCuePlayerPlaysTheBanksClipToItsEnd();
+
+private:
+    SoundBank bank_{};
+    ClipPlayer player_{};
+};
+
+void SoundPlaybackTest::initTestCase()
+{
+    // The first clip of a process also opens the connection to the server;
+    // a short warm-up keeps that out of the measured clips.
+    QVERIFY(playTimed(player_, bank_.clip(SoundClip::Miss)) > 0);
+}
+
+void SoundPlaybackTest::eachClipBlocksForItsDuration_data()
+{
+    QTest::addColumn<SoundClip>("clip");
+    QTest::addColumn<int>("durationMs");
+    QTest::newRow("101") << SoundClip::SeventhMiss << 1332;
+    QTest::newRow("102") << SoundClip::NewTitle << 1149;
+    QTest::newRow("103") << SoundClip::RoundLost << 903;
+    QTest::newRow("104") << SoundClip::Miss << 534;
+    QTest::newRow("105") << SoundClip::RoundWon << 1617;
+    QTest::newRow("106") << SoundClip::LetterFound << 784;
+}
+
+void SoundPlaybackTest::eachClipBlocksForItsDuration()
+{
+    QFETCH(SoundClip, clip);
+    QFETCH(int, durationMs);
+    const qint64 elapsed = playTimed(player_, bank_.clip(clip));
+    qInfo("clip %d: blocked %lld ms for %d ms", static_cast<int>(clip), elapsed, durationMs);
+    QVERIFY2(elapsed >= durationMs * (1 - kTolerance) && elapsed <= durationMs * (1 + kTolerance),
+             qPrintable(QStringLiteral("blocked %1 ms for a clip of %2 ms").arg(elapsed).arg(durationMs)));
+}
+
+void SoundPlaybackTest::noQueuedEventOrTimerRunsWhileAClipPlays()
+{
+    int ticks = 0;
+    QTimer ticker;
+    ticker.setInterval(10);
+    connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+    ticker.start();
+    bool queuedCallRan = false;
+    QMetaObject::invokeMethod(this, [&queuedCallRan] { queuedCallRan = true; }, Qt::QueuedConnection);
+    bool singleShotRan = false;
+    QTimer::singleShot(0, this, [&singleShotRan] { singleShotRan = true; });
+
+    const qint64 elapsed = playTimed(player_, bank_.clip(SoundClip::SeventhMiss));
+
+    QVERIFY2(elapsed >= 1332 * (1 - kTolerance), "the clip did not play");
+    QCOMPARE(ticks, 0);
+    QVERIFY(!queuedCallRan);
+    QVERIFY(!singleShotRan);
+    QTRY_VERIFY(queuedCallRan && singleShotRan && ticks > 0);
+}
+
+void SoundPlaybackTest::whatFellDueDuringAClipRunsAfterIt()
+{
+    // Two clips started by one event play one after the other, and a timer
+    // due in the middle of them runs only when both have ended.
+    QElapsedTimer clock;
+    clock.start();
+    qint64 timerRanAt = -1;
+    QTimer::singleShot(100, this, [&] { timerRanAt = clock.elapsed(); });
+    player_.Reproducir_Sonido(bank_.clip(SoundClip::LetterFound));
+    player_.Reproducir_Sonido(bank_.clip(SoundClip::RoundWon));
+    const qint64 bothEnded = clock.elapsed();
+    QCOMPARE(timerRanAt, -1);
+    QVERIFY(bothEnded >= (784 + 1617) * (1 - kTolerance));
+    QTRY_VERIFY(timerRanAt >= bothEnded);
+}
+
+void SoundPlaybackTest::theCuePlayerPlaysTheBanksClipToItsEnd()
+{
+    SoundCuePlayer cues;
+    QElapsedTimer clock;
+    clock.start();
+    cues.play(SoundClip::RoundLost);
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(cues.bank().clip(SoundClip::RoundLost), bank_.clip(SoundClip::RoundLost));
+    QVERIFY2(elapsed >= 903 * (1 - kTolerance) && elapsed <= 903 * (1 + kTolerance),
+             qPrintable(QStringLiteral("blocked %1 ms for a clip of 903 ms").arg(elapsed)));
+}
+
+QTEST_GUILESS_MAIN(SoundPlaybackTest)
+#include "SoundPlaybackTest.moc"
