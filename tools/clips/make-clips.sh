@@ -20,6 +20,12 @@ trap 'rm -rf "$work"' EXIT
 
 rate=44100
 
+# Repeatable mode seeds sox's noise and dither the same way on every run, so
+# running this script again gives byte-identical clips.
+sox() {
+  command sox -R "$@"
+}
+
 # note NAME START SECONDS TYPE FREQUENCY GAIN [effect...]
 # One voice, synthesised in stereo, first brought down by GAIN dB (so that the
 # filters and pitch bends after it have room and never clip), then shaped by
