@@ -68,6 +68,18 @@ if ! pactl info >/dev/null 2>&1; then
 fi
 pid=$(cat "$XDG_RUNTIME_DIR/pulse/pid")
 
+# The server is a daemon, outside this script's process tree; should the
+# script be killed outright (by a test timeout, say) before its cleanup can
+# run, a detached guard still ends the server and removes the folders.
+setsid -f sh -c '
+  while kill -0 "$1" 2>/dev/null; do sleep 1; done
+  if [ "$(cat /proc/"$2"/comm 2>/dev/null)" = pulseaudio ]; then
+    kill "$2"
+    sleep 1
+  fi
+  rm -rf "$3"
+' guard $$ "$pid" "$root" </dev/null >/dev/null 2>&1
+
 # The loopback needs a moment before the sink settles at its low latency.
 sleep 2
 
