@@ -28,7 +28,7 @@ sox() {
 
 # note NAME START SECONDS TYPE FREQUENCY GAIN [effect...]
 # One voice, synthesised in stereo, first brought down by GAIN dB (so that the
-# filters and pitch bends after it have room and never clip), then shaped by
+# filters after it have room and never clip), then shaped by
 # the given effects and delayed by START seconds to be mixed with the others.
 # Work files hold 32-bit floats, so nothing is dithered or clipped on the way.
 note() {
