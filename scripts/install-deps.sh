@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
   libsndfile1-dev
   # Headless window and audio tests
-  xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils
+  xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
   # Installing and checking the desktop entry
   desktop-file-utils dpkg-dev
   # Regenerating the sound clips
