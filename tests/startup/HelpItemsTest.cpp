@@ -1,0 +1,192 @@
+#include "AboutText.h"
+#include "HelpItems.h"
+
+#include <QSysInfo>
+#include <QTest>
+#include <QWidget>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// What the fakes below saw, shared with the test after the fakes have been
+// handed over to the Help items.
+struct Record {
+    int networkChecks = 0;
+    std::vector<QUrl> opened{};
+    struct Box {
+        QString kind;
+        QWidget* owner = nullptr;
+        QString title;
+        QString text;
+    };
+    std::vector<Box> boxes{};
+};
+
+enum class Network { Up, Down, Broken };
+
+class FakeNetworkCheck final : public velmora::NetworkCheck {
+public:
+    FakeNetworkCheck(Record& record, Network state) : record_(record), state_(state) {}
+
+    bool isConnected() override
+    {
+        ++record_.networkChecks;
+        if (state_ == Network::Broken)
+            throw std::runtime_error("no network information");
+        return state_ == Network::Up;
+    }
+
+private:
+    Record& record_;
+    Network state_ = Network::Up;
+};
+
+class FakeUrlOpener final : public velmora::UrlOpener {
+public:
+    FakeUrlOpener(Record& record, bool succeeds) : record_(record), succeeds_(succeeds) {}
+
+    bool open(const QUrl& address) override
+    {
+        record_.opened.push_back(address);
+        return succeeds_;
+    }
+
+private:
+    Record& record_;
+    bool succeeds_ = true;
+};
+
+class FakeHelpDialogs final : public velmora::HelpDialogs {
+public:
+    explicit FakeHelpDialogs(Record& record) : record_(record) {}
+
+    void information(QWidget* owner, const QString& title, const QString& text) override
+    {
+        record_.boxes.push_back({QStringLiteral("information"), owner, title, text});
+    }
+
+    void about(QWidget* owner, const QString& title, const QString& text) override
+    {
+        record_.boxes.push_back({QStringLiteral("about"), owner, title, text});
+    }
+
+private:
+    Record& record_;
+};
+
+const QUrl helpPage(QStringLiteral("file:///usr/share/velmora/ayuda.html"));
+
+velmora::HelpItems makeHelp(Record& record, Network network, bool browserStarts = true)
+{
+    return velmora::HelpItems(helpPage, std::make_unique<FakeNetworkCheck>(record, network),
+                              std::make_unique<FakeUrlOpener>(record, browserStarts),
+                              std::make_unique<FakeHelpDialogs>(record));
+}
+
+} // namespace
+
+class HelpItemsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void offlineHelpShowsOnlyTheConnectionMessageTitledVelmora()
+    {
+        Record record;
+        auto help = makeHelp(record, Network::Down);
+        QWidget window;
+        help.mnuHelpAyuda_Click(&window);
+
+        QCOMPARE(record.networkChecks, 1);
+        QVERIFY(record.opened.empty());
+        QCOMPARE(record.boxes.size(), std::size_t{1});
+        QCOMPARE(record.boxes[0].kind, QStringLiteral("information"));
+        QCOMPARE(record.boxes[0].owner, &window);
+        QCOMPARE(record.boxes[0].title, QStringLiteral("Velmora"));
+        QCOMPARE(record.boxes[0].text,
+                 QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
+    }
+
+    void onlineHelpOpensTheHelpPageAndShowsNoBox()
+    {
+        Record record;
+        auto help = makeHelp(record, Network::Up);
+        QWidget window;
+        help.mnuHelpAyuda_Click(&window);
+
+        QCOMPARE(record.networkChecks, 1);
+        QCOMPARE(record.opened, std::vector<QUrl>{helpPage});
+        QVERIFY(record.boxes.empty());
+    }
+
+    void helpTwiceOpensThePageTwice()
+    {
+        Record record;
+        auto help = makeHelp(record, Network::Up);
+        QWidget window;
+        help.mnuHelpAyuda_Click(&window);
+        help.mnuHelpAyuda_Click(&window);
+        QCOMPARE(record.opened, (std::vector<QUrl>{helpPage, helpPage}));
+    }
+
+    void aBrowserThatCannotStartEndsTheItemSilently()
+    {
+        Record record;
+        auto help = makeHelp(record, Network::Up, false);
+        QWidget window;
+        help.mnuHelpAyuda_Click(&window);
+        QCOMPARE(record.opened.size(), std::size_t{1});
+        QVERIFY(record.boxes.empty());
+    }
+
+    void aFailingConnectionCheckEndsTheItemSilently()
+    {
+        Record record;
+        auto help = makeHelp(record, Network::Broken);
+        QWidget window;
+        help.mnuHelpAyuda_Click(&window);
+        QCOMPARE(record.networkChecks, 1);
+        QVERIFY(record.opened.empty());
+        QVERIFY(record.boxes.empty());
+    }
+
+    void aboutShowsThePlatformLineThenTheMakerAndVersion10()
+    {
+        Record record;
+        auto help = makeHelp(record, Network::Up);
+        QWidget window;
+        help.mnuHelpAbout_Click(&window);
+
+        QVERIFY(record.opened.empty());
+        QCOMPARE(record.networkChecks, 0);
+        QCOMPARE(record.boxes.size(), std::size_t{1});
+        const auto& box = record.boxes[0];
+        QCOMPARE(box.kind, QStringLiteral("about"));
+        QCOMPARE(box.owner, &window);
+        QCOMPARE(box.title, QStringLiteral("Acerca de Velmora"));
+        QVERIFY(box.text.startsWith(QSysInfo::prettyProductName() + QStringLiteral("\n")));
+        QVERIFY(box.text.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
+        QVERIFY(box.text.endsWith(QStringLiteral("\n\nVASTREL\nVelmora: Versión 1.0")));
+    }
+
+    void aboutTextPutsTheMakerAndVersionOnTwoLinesUnderThePlatform()
+    {
+        QCOMPARE(velmora::aboutBoxText(QStringLiteral("Debian GNU/Linux 12\nQt 6.4.2"), 1, 0),
+                 QStringLiteral("Debian GNU/Linux 12\nQt 6.4.2\n\nVASTREL\nVelmora: Versión 1.0"));
+    }
+
+    void versionLineWritesMajorAndMinorInDecimalWithoutLeadingZeros()
+    {
+        QCOMPARE(velmora::aboutMakerAndVersion(12, 3), QStringLiteral("VASTREL\nVelmora: Versión 12.3"));
+        QCOMPARE(velmora::aboutMakerAndVersion(2, 10), QStringLiteral("VASTREL\nVelmora: Versión 2.10"));
+    }
+
+    void thisBuildShowsVersion10()
+    {
+        QVERIFY(velmora::aboutBoxText().endsWith(QStringLiteral("Velmora: Versión 1.0")));
+    }
+};
+
+QTEST_MAIN(HelpItemsTest)
+#include "HelpItemsTest.moc"
