@@ -1,10 +1,278 @@
 #include "frmVelmora.h"
 
+#include "AnswerBox.h"
+#include "FlatButton.h"
+#include "Fonts.h"
+#include "GameSurface.h"
+#include "HelpMenu.h"
+#include "KeyText.h"
+#include "Layout.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+
+using velmora::FocusTarget;
+using velmora::TimerId;
+using velmora::WindowControls;
+
+namespace {
+
+QString text(const std::u32string& value)
+{
+    return QString::fromUcs4(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+} // namespace
+
+void frmVelmora::SoundRelay::play(velmora::SoundClip clip)
+{
+    if (bank)
+        bank->play(clip);
+}
+
 frmVelmora::frmVelmora(WindowServices services, QWidget* parent)
     : QMainWindow(parent)
     , services_(std::move(services))
 {
+    for (TimerId id : velmora::kAllTimers) {
+        QTimer& timer = timers_[static_cast<std::size_t>(id)];
+        timer.setTimerType(id == TimerId::tmrScore ? Qt::PreciseTimer : Qt::CoarseTimer);
+        connect(&timer, &QTimer::timeout, this, [this, id] { handle([this, id] { game_.onTimer(id); }); });
+    }
     setWindowTitle(QStringLiteral("VELMORA (NUEVO)"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.ico")));
+    setPalette(QPalette(QColor(0x40, 0x40, 0x40)));
+    buildControls();
+    buildMenus();
+    Form_Load();
 }
 
-frmVelmora::~frmVelmora() = default;
+frmVelmora::~frmVelmora()
+{
+    // No tick may reach the rules while the window is taken apart.
+    for (QTimer& timer : timers_)
+        timer.stop();
+}
+
+void frmVelmora::buildControls()
+{
+    surface_ = new GameSurface(game_.controls(), this);
+    surface_->setMinimumSize(layout::kClientWidth, layout::kClientHeight);
+    surface_->onBareSurfaceMouseMove = [this] { handle([this] { game_.Form_MouseMove(); }); };
+    surface_->onKeyCode = [this](int code) { handle([this, code] { game_.Form_KeyPress(code); }); };
+    setCentralWidget(surface_);
+
+    const QFont buttonFont = gameFont(Face::Rounded, 12);
+
+    cmdGame_ = new FlatButton(surface_);
+    cmdGame_->setObjectName(QStringLiteral("cmdGame"));
+    cmdGame_->setGeometry(layout::cmdGame);
+    cmdGame_->setFont(buttonFont);
+    cmdGame_->setFocusPolicy(Qt::StrongFocus);
+    cmdGame_->onKeyCode = [this](int code) { handle([this, code] { game_.cmdGame_KeyPress(code); }); };
+    // Space or Enter must not throw a round away; between rounds they start
+    // the next one.
+    cmdGame_->activatesOnKeys = [this] { return !game_.round().GameActive; };
+    cmdGame_->onMouseMove = [this] { handle([this] { game_.cmdGame_MouseMove(); }); };
+    connect(cmdGame_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdGame_Click(); }); });
+
+    cmdVoz_ = new FlatButton(surface_);
+    cmdVoz_->setObjectName(QStringLiteral("cmdVoz"));
+    cmdVoz_->setGeometry(layout::cmdVoz);
+    cmdVoz_->setFocusPolicy(Qt::ClickFocus);
+    cmdVoz_->onKeyCode = [this](int code) { handle([this, code] { game_.cmdVoz_KeyPress(code); }); };
+    connect(cmdVoz_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdVoz_Click(); }); });
+
+    frmeAns_ = new QFrame(surface_);
+    frmeAns_->setObjectName(QStringLiteral("frmeAns"));
+    frmeAns_->setGeometry(layout::frmeAns);
+    frmeAns_->setAutoFillBackground(true);
+    frmeAns_->setPalette(QPalette(bgr(0x00E0E0E0)));
+    frmeAns_->hide();
+
+    txtWord_ = new AnswerBox(frmeAns_);
+    txtWord_->setObjectName(QStringLiteral("txtWord"));
+    txtWord_->setGeometry(layout::txtWord);
+    txtWord_->setMaxLength(velmora::kAnswerMaxLength);
+    txtWord_->setFont(gameFont(Face::Rounded, 18));
+    txtWord_->setFrame(false);
+    QPalette answerColours = txtWord_->palette();
+    answerColours.setColor(QPalette::Base, Qt::white);
+    answerColours.setColor(QPalette::Text, bgr(0x00400000));
+    txtWord_->setPalette(answerColours);
+    txtWord_->setToolTip(QStringLiteral(" Introduzca Frase a Adivinar "));
+    txtWord_->keyFilter = [this](int code) {
+        int taken = 0;
+        handle([&] { taken = game_.txtWord_KeyPress(code); });
+        return taken;
+    };
+    txtWord_->onDoubleClick = [this] { handle([this] { game_.txtWord_DblClick(); }); };
+    connect(txtWord_, &QLineEdit::textEdited, this,
+            [this](const QString& edited) { handle([&] { game_.txtWord_Change(edited.toStdU32String()); }); });
+
+    cmdCancel_ = new FlatButton(frmeAns_);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel_->setGeometry(layout::cmdCancel);
+    cmdCancel_->setFont(buttonFont);
+    cmdCancel_->setText(QStringLiteral("X"));
+    cmdCancel_->setBackground(bgr(0x008080FF));
+    cmdCancel_->setToolTip(QStringLiteral(" Cerrar Cuadro De Texto "));
+    cmdCancel_->setFocusPolicy(Qt::StrongFocus);
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdCancel_Click(); }); });
+
+    // Tab reaches the play button, then the answer box and its close button
+    // while they are shown; the speaker button only takes the focus when
+    // clicked.
+    QWidget::setTabOrder(cmdGame_, txtWord_);
+    QWidget::setTabOrder(txtWord_, cmdCancel_);
+}
+
+void frmVelmora::buildMenus()
+{
+    QMenu* mnuMenu = menuBar()->addMenu(QStringLiteral("Menu"));
+    mnuMenuNew_ = mnuMenu->addAction(QStringLiteral("Nuevo juego"));
+    mnuMenuNew_->setObjectName(QStringLiteral("mnuMenuNew"));
+    mnuMenuNew_->setShortcut(Qt::Key_F2);
+    connect(mnuMenuNew_, &QAction::triggered, this, [this] { handle([this] { game_.mnuMenuNew_Click(); }); });
+    mnuSounds_ = mnuMenu->addAction(QStringLiteral("Mostrar sonidos"));
+    mnuSounds_->setObjectName(QStringLiteral("mnuSounds"));
+    mnuSounds_->setShortcut(Qt::Key_F3);
+    mnuSounds_->setCheckable(true);
+    mnuSounds_->setChecked(true);
+    connect(mnuSounds_, &QAction::triggered, this, [this] { handle([this] { game_.mnuSounds_Click(); }); });
+    mnuMenu->addSeparator();
+    mnuMenuExit_ = mnuMenu->addAction(QStringLiteral("Salir"));
+    mnuMenuExit_->setObjectName(QStringLiteral("mnuMenuExit"));
+    // Leaving ends the program at once: the event loop returns and no
+    // further tick or handler runs.
+    connect(mnuMenuExit_, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    mnuHelpAyuda_ = mnuHelp->addAction(QStringLiteral("Ver la Ayuda"));
+    mnuHelpAyuda_->setObjectName(QStringLiteral("mnuHelpAyuda"));
+    mnuHelpAyuda_->setShortcut(Qt::Key_F1);
+    connect(mnuHelpAyuda_, &QAction::triggered, this, [this] {
+        if (services_.help)
+            services_.help->mnuHelpAyuda_Click(this);
+    });
+    mnuHelp->addSeparator();
+    mnuHelpAbout_ = mnuHelp->addAction(QStringLiteral("Acerca de Velmora"));
+    mnuHelpAbout_->setObjectName(QStringLiteral("mnuHelpAbout"));
+    connect(mnuHelpAbout_, &QAction::triggered, this, [this] {
+        if (services_.help)
+            services_.help->mnuHelpAbout_Click(this);
+    });
+}
+
+void frmVelmora::Form_Load()
+{
+    adjustSize();
+    FixedWidth = width();
+    FixedHeight = height();
+    if (services_.loadSounds)
+        sound_.bank = services_.loadSounds();
+    setPalette(QPalette(bgr(0x000F0F0F)));
+    game_.Form_Load();
+    showState();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    cmdGame_->setFocus();
+}
+
+void frmVelmora::Form_Resize()
+{
+    if (FixedWidth == 0 || isMinimized() || isMaximized() || isFullScreen())
+        return;
+    if (height() != FixedHeight)
+        resize(width(), FixedHeight);
+    if (width() != FixedWidth)
+        resize(FixedWidth, height());
+}
+
+template <typename Handler>
+void frmVelmora::handle(Handler&& handler)
+{
+    handler();
+    showState();
+}
+
+void frmVelmora::showState()
+{
+    const WindowControls& now = game_.controls();
+    if (shown_ && *shown_ == now)
+        return;
+    const bool first = !shown_;
+    const auto changed = [&](auto member) { return first || (*shown_).*member != now.*member; };
+
+    if (changed(&WindowControls::Caption))
+        setWindowTitle(text(now.Caption));
+    if (changed(&WindowControls::cmdGameCaption))
+        cmdGame_->setText(text(now.cmdGameCaption));
+    if (changed(&WindowControls::cmdGameEnabled))
+        cmdGame_->setEnabled(now.cmdGameEnabled);
+    if (changed(&WindowControls::cmdGameBackColor))
+        cmdGame_->setBackground(bgr(now.cmdGameBackColor));
+    if (changed(&WindowControls::cmdVozPicture))
+        cmdVoz_->setPicture(now.cmdVozPicture == velmora::SpeakerPicture::On ? speakerOn_ : speakerOff_);
+    if (changed(&WindowControls::cmdVozToolTip))
+        cmdVoz_->setToolTip(text(now.cmdVozToolTip));
+    if (changed(&WindowControls::mnuMenuNewEnabled))
+        mnuMenuNew_->setEnabled(now.mnuMenuNewEnabled);
+    if (changed(&WindowControls::mnuSoundsChecked))
+        mnuSounds_->setChecked(now.mnuSoundsChecked);
+    if (changed(&WindowControls::frmeAnsVisible))
+        frmeAns_->setVisible(now.frmeAnsVisible);
+    if (txtWord_->text().toStdU32String() != now.txtWord)
+        txtWord_->setText(text(now.txtWord));
+    shown_ = now;
+    surface_->refresh();
+}
+
+void frmVelmora::setFocus(FocusTarget target)
+{
+    // The rules move the focus in the middle of a handler; the widgets must
+    // first show the state reached so far, for a hidden or disabled widget
+    // cannot take the focus.
+    showState();
+    switch (target) {
+    case FocusTarget::cmdGame: cmdGame_->setFocus(); break;
+    case FocusTarget::txtWord: txtWord_->setFocus(); break;
+    case FocusTarget::Form: surface_->setFocus(); break;
+    }
+}
+
+void frmVelmora::timerEnabledChanged(TimerId id, bool enabled)
+{
+    QTimer& timer = timers_[static_cast<std::size_t>(id)];
+    if (enabled)
+        timer.start(velmora::intervalMs(id));
+    else
+        timer.stop();
+}
+
+void frmVelmora::keyPressEvent(QKeyEvent* event)
+{
+    // Reached only when no control has the focus: the window's own key
+    // handler.
+    const int code = latin1KeyCode(*event);
+    if (code >= 0)
+        handle([this, code] { game_.Form_KeyPress(code); });
+    event->accept();
+}
+
+void frmVelmora::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmVelmora::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}

@@ -1,17 +1,84 @@
 #pragma once
 
+#include "Game.h"
+#include "QtDialogs.h"
 #include "WindowServices.h"
 
 #include <QMainWindow>
+#include <QPixmap>
+#include <QTimer>
 
-// The game's main window.
-class frmVelmora : public QMainWindow {
+#include <array>
+#include <memory>
+#include <optional>
+
+class AnswerBox;
+class FlatButton;
+class GameSurface;
+class QAction;
+class QFrame;
+
+// The game's main window. It turns clicks, keys, menu items, pointer movement
+// and timer ticks into the rules' handlers, and after each shows what the
+// rules' state says. Its size is fixed: dragging a border springs back.
+class frmVelmora : public QMainWindow, private velmora::Focus, private velmora::TimerHost {
     Q_OBJECT
 
 public:
     explicit frmVelmora(WindowServices services, QWidget* parent = nullptr);
     ~frmVelmora() override;
 
+    const velmora::Game& game() const { return game_; }
+    QSize fixedSize() const { return {FixedWidth, FixedHeight}; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The sound bank is loaded while the window loads, after the rules
+    // exist; until then a cue has nothing to play.
+    class SoundRelay final : public velmora::SoundOutput {
+    public:
+        void play(velmora::SoundClip clip) override;
+        std::unique_ptr<velmora::SoundOutput> bank;
+    };
+
+    void buildControls();
+    void buildMenus();
+    void Form_Load();
+    void Form_Resize();
+
+    // Runs one of the rules' handlers, then shows the state it left.
+    template <typename Handler>
+    void handle(Handler&& handler);
+    void showState();
+
+    void setFocus(velmora::FocusTarget target) override;
+    void timerEnabledChanged(velmora::TimerId id, bool enabled) override;
+
     WindowServices services_;
+    QtDialogs dialogs_{this, [this] { showState(); }};
+    SoundRelay sound_;
+    std::array<QTimer, velmora::kTimerCount> timers_;
+    velmora::Game game_{{dialogs_, *this, *services_.random, sound_, *this}};
+    std::optional<velmora::WindowControls> shown_; // what the widgets show now
+
+    GameSurface* surface_ = nullptr;
+    FlatButton* cmdGame_ = nullptr;
+    FlatButton* cmdVoz_ = nullptr;
+    QFrame* frmeAns_ = nullptr;
+    AnswerBox* txtWord_ = nullptr;
+    FlatButton* cmdCancel_ = nullptr;
+    QAction* mnuMenuNew_ = nullptr;
+    QAction* mnuSounds_ = nullptr;
+    QAction* mnuMenuExit_ = nullptr;
+    QAction* mnuHelpAyuda_ = nullptr;
+    QAction* mnuHelpAbout_ = nullptr;
+    QPixmap speakerOn_{QStringLiteral(":/pictures/speaker-on.png")};
+    QPixmap speakerOff_{QStringLiteral(":/pictures/speaker-off.png")};
+
+    int FixedWidth = 0;
+    int FixedHeight = 0;
 };

@@ -1,0 +1,224 @@
+#include "GameHarness.h"
+#include "KeyCodes.h"
+#include "QtPrinting.h"
+
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+const std::u32string kConfirm = U"¿Está seguro?, morirá si se equivoca.";
+const std::u32string kWarning = U"Espere, hay mínimo un símbolo o letra con acento, revise si los hay y quítelos.";
+
+} // namespace
+
+class AnswerBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theBoxRefusesASpaceAsFirstCharacterButTakesItAfterwards()
+    {
+        QCOMPARE(Verificar_Tecla(' ', true), 0);
+        QCOMPARE(Verificar_Tecla(' ', false), int{' '});
+        GameHarness h;
+        h.startRound(U"EL PADRINO");
+        h.type(U"!");
+        h.typeInAnswerBox(U" EL  PADRINO ");
+        QCOMPARE(qs(h.controls().txtWord), QStringLiteral("EL  PADRINO "));
+    }
+
+    void theBoxTakesLettersDigitsEnyeInBothCasesAndBackspace()
+    {
+        for (int key : std::initializer_list<int>{'0', '9', 'A', 'Z', 'a', 'z', 0xF1, 0xD1, 8}) {
+            QCOMPARE(Verificar_Tecla(key, true), key);
+            QCOMPARE(Verificar_Tecla(key, false), key);
+        }
+    }
+
+    void theBoxDiscardsSymbolsAccentsAndControlCodes()
+    {
+        for (int key : std::initializer_list<int>{'!', '?', '.', '-', 0xE1, 0xC9, 0xFC, 22, 3, 27, 0, -5, 300})
+            QCOMPARE(Verificar_Tecla(key, false), 0);
+    }
+
+    void theBoxHoldsAtMostFortyTwoCharacters()
+    {
+        GameHarness h;
+        h.startRound(U"EL PADRINO");
+        h.type(U"!");
+        h.game.txtWord_Change(std::u32string(50, U'A'));
+        QCOMPARE(h.controls().txtWord.size(), std::size_t{42});
+    }
+
+    void enterInTheBoxAsksForConfirmationAndNoKeepsTheUpperCasedText()
+    {
+        GameHarness h;
+        h.startRound(U"EL PADRINO");
+        h.type(U"!");
+        h.typeInAnswerBox(U"el padriño");
+        h.dialogs.answers.push_back(MessageAnswer::No);
+        QCOMPARE(h.game.txtWord_KeyPress(kKeyEnter), kKeyEnter);
+        QCOMPARE(h.dialogs.shown.size(), std::size_t{1});
+        QCOMPARE(qs(h.dialogs.shown[0].text), qs(kConfirm));
+        QCOMPARE(h.dialogs.shown[0].buttons, MessageButtons::YesNo);
+        QVERIFY(h.controls().frmeAnsVisible);
+        QCOMPARE(qs(h.controls().txtWord), QStringLiteral("EL PADRIÑO"));
+        QVERIFY(h.round().GameActive);
+    }
+
+    void aPastedAccentOrSymbolBringsTheWarningAndTheTextStays()
+    {
+        GameHarness h;
+        h.startRound(U"EL REY LEON");
+        h.type(U"!");
+        h.game.txtWord_Change(U"el rey león");
+        h.game.txtWord_KeyPress(kKeyEnter);
+        QCOMPARE(h.dialogs.shown.size(), std::size_t{1});
+        QCOMPARE(qs(h.dialogs.shown[0].text), qs(kWarning));
+        QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Warning);
+        QCOMPARE(h.dialogs.shown[0].buttons, MessageButtons::Ok);
+        QCOMPARE(qs(h.controls().txtWord), QStringLiteral("EL REY LEÓN"));
+        QVERIFY(h.controls().frmeAnsVisible);
+    }
+
+    void doubleClickEmptiesTheBoxAndCancelClosesItWithoutEndingTheRound()
+    {
+        GameHarness h;
+        h.startRound(U"EL PADRINO");
+        h.type(U"!");
+        h.typeInAnswerBox(U"ABC");
+        h.game.txtWord_DblClick();
+        QVERIFY(h.controls().txtWord.empty());
+        QVERIFY(h.controls().frmeAnsVisible);
+        h.typeInAnswerBox(U"ABC");
+        h.game.cmdCancel_Click();
+        QVERIFY(!h.controls().frmeAnsVisible);
+        QVERIFY(h.controls().txtWord.empty());
+        QCOMPARE(h.focus.moves.back(), FocusTarget::cmdGame);
+        QVERIFY(h.round().GameActive);
+        h.type(U"E");
+        QCOMPARE(h.round().RevealedCount, 1);
+    }
+
+    void aRightAnswerEmptiesTheBoxesRevealsEveryCellAndWins()
+    {
+        GameHarness h;
+        h.startRound(U"NUEVE REINAS");
+        h.miss(2);
+        h.type(U"!");
+        h.typeInAnswerBox(U"nueve reinas");
+        h.game.txtWord_KeyPress(kKeyEnter);
+        QCOMPARE(h.controls().filledStrikeBoxes(), 0);
+        QVERIFY(!h.round().GameActive);
+        QCOMPARE(h.round().RevealedCount, 11);
+        for (std::size_t i = 0; i < 12; ++i)
+            QCOMPARE(h.controls().lblLetter[i].LetterVisible, i != 5);
+        QVERIFY(!h.controls().frmeAnsVisible);
+        QVERIFY(h.controls().txtWord.empty());
+        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (+367)"));
+    }
+
+    void aRightAnswerWithNoMissesScoresOneHundredPerLetter()
+    {
+        GameHarness h;
+        h.startRound(U"EL SEÑOR DE LOS ANILLOS");
+        h.type(U"!");
+        h.typeInAnswerBox(U"el señor de los anillos");
+        h.game.txtWord_KeyPress(kKeyEnter);
+        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (+1900)"));
+        QCOMPARE(h.round().Score, 1900);
+    }
+
+    void aWrongAnswerSpellsMuertoAndLosesTheRound()
+    {
+        GameHarness h;
+        h.startRound(U"EL PADRINO");
+        h.type(U"E");
+        h.type(U"!");
+        h.typeInAnswerBox(U"EL PADRONE");
+        h.game.txtWord_KeyPress(kKeyEnter);
+        std::u32string word;
+        for (const StrikeBox& box : h.controls().lblStrike)
+            word.push_back(box.Caption);
+        QCOMPARE(qs(word), QStringLiteral("¡MUERTO!"));
+        QVERIFY(!h.round().GameActive);
+        // One of ten cells revealed: 1000 - 2/10 * 1000.
+        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (-800)"));
+        QVERIFY(h.clock.isRunning(TimerId::tmrScore));
+        QVERIFY(h.clock.isRunning(TimerId::tmrSound3));
+        QVERIFY(!h.controls().frmeAnsVisible);
+    }
+
+    void afterAWrongAnswerNeitherLettersNorASecondAnswerCanWin()
+    {
+        GameHarness h;
+        h.startRound(U"EL PADRINO");
+        h.type(U"!");
+        h.typeInAnswerBox(U"TITANIC");
+        h.game.txtWord_KeyPress(kKeyEnter);
+        const std::int32_t score = h.round().Score;
+        h.type(U"!");
+        QVERIFY(!h.controls().frmeAnsVisible);
+        h.revealAll();
+        QCOMPARE(h.round().RevealedCount, 0);
+        QCOMPARE(h.round().Score, score);
+        h.clock.advance(200);
+        QVERIFY(h.controls().lblWordsVisible);
+        QVERIFY(!h.controls().figure.prt8Visible);
+    }
+
+    void aWrongAnswerAtSevenStrikesStillCostsThePenalty()
+    {
+        GameHarness h;
+        h.startRound(U"TOY STORY 3");
+        h.revealAll();
+        h.clock.runUntilStopped(TimerId::tmrScore, 100000);
+        const std::int32_t before = h.round().Score;
+        QVERIFY(before > 0);
+        h.startRound(U"EL PADRINO");
+        h.miss(7);
+        h.type(U"!");
+        h.typeInAnswerBox(U"X");
+        h.game.txtWord_KeyPress(kKeyEnter);
+        // Nothing revealed of ten cells: a penalty of 900.
+        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (-900)"));
+        QCOMPARE(h.round().Score, std::max(before - 900, 0));
+    }
+
+    void anEmptyAnswerConfirmedIsAWrongAnswer()
+    {
+        GameHarness h;
+        h.startRound(U"EL PADRINO");
+        h.type(U"!");
+        h.game.txtWord_KeyPress(kKeyEnter);
+        QCOMPARE(h.dialogs.shown.size(), std::size_t{1});
+        QCOMPARE(qs(h.dialogs.shown[0].text), qs(kConfirm));
+        QCOMPARE(h.controls().filledStrikeBoxes(), 8);
+        QVERIFY(!h.round().GameActive);
+    }
+
+    void anAnswerWithDoubleOrTrailingSpacesIsWrong()
+    {
+        GameHarness h;
+        h.startRound(U"EL PADRINO");
+        h.type(U"!");
+        h.typeInAnswerBox(U"EL PADRINO ");
+        h.game.txtWord_KeyPress(kKeyEnter);
+        QCOMPARE(h.controls().filledStrikeBoxes(), 8);
+    }
+
+    void anAnswerTypedBeforeANewRoundIsJudgedAgainstTheNewTitle()
+    {
+        GameHarness h;
+        h.startRound(U"EL PADRINO");
+        h.type(U"!");
+        h.typeInAnswerBox(U"NUEVE REINAS");
+        h.startRound(U"NUEVE REINAS");
+        h.game.txtWord_KeyPress(kKeyEnter);
+        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (+1100)"));
+    }
+};
+
+QTEST_APPLESS_MAIN(AnswerBoxTest)
+#include "AnswerBoxTest.moc"

@@ -1,0 +1,33 @@
+#include "GameFakes.h"
+
+using velmora::MessageAnswer;
+
+MessageAnswer FakeDialogs::showMessage(const std::u32string& text, velmora::MessageIcon icon,
+                                       velmora::MessageButtons buttons)
+{
+    shown.push_back({text, icon, buttons});
+    if (buttons == velmora::MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    if (answers.empty())
+        return MessageAnswer::Yes;
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+double ScriptedRandom::uniform()
+{
+    if (!values.empty()) {
+        const double value = values.front();
+        values.pop_front();
+        return value;
+    }
+    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+}
+
+void ScriptedRandom::queueTitle(int group, int slot)
+{
+    // The group draw maps 0 to the last group, so group 25 is drawn as 0.
+    values.push_back((group % 25 + 0.5) / 25.0);
+    values.push_back((slot + 0.5) / 20.0);
+}

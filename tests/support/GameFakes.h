@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "Focus.h"
+#include "RandomSource.h"
+#include "SoundOutput.h"
+
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
+
+// Message boxes that record what was shown and answer from a script (Yes to
+// every question when the script is empty).
+class FakeDialogs final : public velmora::Dialogs {
+public:
+    struct Shown {
+        std::u32string text;
+        velmora::MessageIcon icon;
+        velmora::MessageButtons buttons;
+    };
+
+    velmora::MessageAnswer showMessage(const std::u32string& text, velmora::MessageIcon icon,
+                                       velmora::MessageButtons buttons) override;
+
+    std::deque<velmora::MessageAnswer> answers;
+    std::vector<Shown> shown;
+};
+
+class FakeFocus final : public velmora::Focus {
+public:
+    void setFocus(velmora::FocusTarget target) override { moves.push_back(target); }
+    std::vector<velmora::FocusTarget> moves;
+};
+
+// Plays nothing and remembers which clips were asked for, in order.
+class RecordingSound final : public velmora::SoundOutput {
+public:
+    void play(velmora::SoundClip clip) override { played.push_back(clip); }
+    std::vector<velmora::SoundClip> played;
+};
+
+// Draws from a queue of scripted values first, then from a generator with a
+// fixed seed, so every test run draws the same titles.
+class ScriptedRandom final : public velmora::RandomSource {
+public:
+    explicit ScriptedRandom(unsigned seed = 1) : generator_(seed) {}
+    double uniform() override;
+
+    // Queues the two draws that pick the given group (1-25) and slot (0-19).
+    void queueTitle(int group, int slot);
+
+    std::deque<double> values;
+
+private:
+    std::mt19937_64 generator_;
+};

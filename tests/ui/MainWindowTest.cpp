@@ -1,0 +1,375 @@
+#include "ApplicationSetup.h"
+#include "GameSurface.h"
+#include "TitleTable.h"
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+const QColor kBackground(15, 15, 15);
+const QColor kGrey(127, 127, 127);
+const QColor kBand(224, 224, 224);
+
+QColor at(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
+
+// Strike box centres in pixels.
+const QPoint kBoxCentres[] = {{209, 24}, {256, 24}, {304, 24}, {351, 24}, {399, 24}, {447, 24}, {495, 24}, {542, 24}};
+
+bool anyPixel(const QImage& image, const QRect& area, const QColor& colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixelColor(x, y) == colour)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Sends the key events that type a text, one character a key, Latin-1
+// letters included.
+void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) {
+        const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
+    }
+}
+
+void movePointer(QWidget* widget, QPoint position)
+{
+    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theClientAreaIsSevenHundredSixtyNineBySixtyFivePixels()
+    {
+        WindowFixture f;
+        QCOMPARE(f.surface()->size(), QSize(769, 265));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("VELMORA (NUEVO)"));
+        QVERIFY(!f.window->windowIcon().isNull());
+    }
+
+    void atStartTheWindowShowsItsPanelsStripBoxesBandAndButton()
+    {
+        WindowFixture f;
+        const QImage image = f.client();
+        QCOMPARE(at(image, 760, 200), kBackground);
+        QCOMPARE(at(image, 20, 150), kGrey);
+        QCOMPARE(at(image, 184, 150), QColor(Qt::black)); // the divider
+        QCOMPARE(at(image, 185, 150), kBackground);
+        QCOMPARE(at(image, 233, 25), QColor(Qt::black));  // film between two frames
+        for (QPoint centre : kBoxCentres)
+            QCOMPARE(at(image, centre.x(), centre.y()), QColor(Qt::white));
+        QCOMPARE(at(image, 300, 60), kBand);
+        QCOMPARE(at(image, 590, 14), QColor(Qt::white)); // the play button
+        QCOMPARE(at(image, 572, 45), QColor(Qt::black)); // the panel around it
+        QCOMPARE(at(image, 112, 228), QColor(192, 64, 0)); // the support under the feet
+        QCOMPARE(at(image, 112, 120), kGrey);              // no body yet
+        QVERIFY(!anyPixel(image, QRect(200, 80, 552, 130), Qt::white)); // an empty board
+    }
+
+    void startingARoundUnderlinesTheLettersAndAHitShowsIt()
+    {
+        WindowFixture f;
+        f.startRound(U"EL PADRINO");
+        QImage image = f.client();
+        QVERIFY(anyPixel(image, QRect(200, 111, 32, 3), Qt::white));  // cell 1
+        QVERIFY(!anyPixel(image, QRect(280, 111, 32, 3), Qt::white)); // cell 3 is a space
+        QVERIFY(!anyPixel(image, QRect(200, 80, 33, 28), Qt::white));
+        QTest::keyClick(f.child<QAbstractButton>("cmdGame"), Qt::Key_E);
+        image = f.client();
+        QVERIFY(anyPixel(image, QRect(200, 80, 33, 28), Qt::white));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("VELMORA"));
+        QCOMPARE(f.child<QAbstractButton>("cmdGame")->text(), QStringLiteral("NUEVO"));
+    }
+
+    void theFigureGainsAPartWithEveryStrikeAndHangsAtTheEighth()
+    {
+        WindowFixture f;
+        f.startRound(U"EL PADRINO");
+        auto* button = f.child<QAbstractButton>("cmdGame");
+        const char misses[] = "ZXWVUTSQ";
+        const QPoint parts[] = {{112, 44}, {112, 120}, {104, 112}, {120, 112}, {108, 176}, {116, 176}};
+        for (int strike = 1; strike <= 6; ++strike) {
+            QTest::keyClick(button, misses[strike - 1]);
+            QTest::qWait(150);
+            const QImage image = f.client();
+            const QPoint p = parts[strike - 1];
+            const QColor expected = strike == 1 ? QColor(Qt::white) : QColor(Qt::black);
+            QVERIFY2(at(image, p.x(), p.y()) == expected, qPrintable(QStringLiteral("strike %1").arg(strike)));
+            if (strike < 6)
+                QCOMPARE(at(image, parts[strike].x(), parts[strike].y()), kGrey);
+        }
+        QCOMPARE(at(f.client(), 120, 40), kGrey);
+        QTest::keyClick(button, misses[6]);
+        QTest::qWait(150);
+        QCOMPARE(at(f.client(), 120, 40), QColor(0, 0, 128)); // the strokes of the seventh
+        QTest::keyClick(button, misses[7]);
+        QTest::qWait(150);
+        const QImage hanged = f.client();
+        QCOMPARE(at(hanged, 112, 232), kGrey); // the support is gone
+        QCOMPARE(at(hanged, 120, 40), kGrey);  // and so are the strokes
+        for (QPoint centre : kBoxCentres)
+            QCOMPARE(at(hanged, centre.x() - 17, 10), QColor(192, 0, 0));
+        QVERIFY(anyPixel(hanged, QRect(192, 224, 300, 32), Qt::white)); // the answer line
+        QVERIFY(f.window->windowTitle().startsWith(QStringLiteral("VELMORA (-")));
+    }
+
+    void theMenusCarryTheirItemsShortcutsAndCheckMark()
+    {
+        WindowFixture f;
+        const QList<QAction*> menus = f.window->menuBar()->actions();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->text(), QStringLiteral("Menu"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("Ayuda"));
+        QStringList items;
+        for (QAction* item : menus[0]->menu()->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        QCOMPARE(items, (QStringList{"Nuevo juego", "Mostrar sonidos", "-", "Salir"}));
+        items.clear();
+        for (QAction* item : menus[1]->menu()->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        QCOMPARE(items, (QStringList{"Ver la Ayuda", "-", "Acerca de Velmora"}));
+
+        auto* newGame = f.child<QAction>("mnuMenuNew");
+        auto* sounds = f.child<QAction>("mnuSounds");
+        QCOMPARE(newGame->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(sounds->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(f.child<QAction>("mnuHelpAyuda")->shortcut(), QKeySequence(Qt::Key_F1));
+        QVERIFY(!newGame->isEnabled());
+        QVERIFY(sounds->isChecked());
+    }
+
+    void theFunctionKeysWorkWhereverTheFocusIs()
+    {
+        WindowFixture f;
+        QTest::keyClick(f.window.get(), Qt::Key_F2);
+        QVERIFY(!f.window->game().round().GameActive); // disabled before the first round
+        QTest::keyClick(f.window.get(), Qt::Key_F3);
+        QVERIFY(!f.window->game().round().SoundOn);
+        QVERIFY(!f.child<QAction>("mnuSounds")->isChecked());
+        QTest::keyClick(f.window.get(), Qt::Key_F1);
+        QCOMPARE(f.help.helpShown, 1);
+
+        f.startRound(U"EL PADRINO");
+        QTest::keyClick(f.child<QAbstractButton>("cmdGame"), Qt::Key_Exclam, Qt::ShiftModifier);
+        auto* box = f.child<QLineEdit>("txtWord");
+        QVERIFY(box->isVisible());
+        QVERIFY(box->hasFocus());
+        f.random->queueTitle(1, 0);
+        QTest::keyClick(box, Qt::Key_F2);
+        QCOMPARE(f.window->game().round().CurrentTitle, std::u32string(kTitleTable[0][0]));
+        QTest::keyClick(box, Qt::Key_F3);
+        QVERIFY(f.window->game().round().SoundOn);
+    }
+
+    void theSoundSwitchShowsItsSignsOnTheButton()
+    {
+        WindowFixture f;
+        auto* speaker = f.child<QAbstractButton>("cmdVoz");
+        QCOMPARE(speaker->toolTip(), QStringLiteral(" Ocultar Sonidos "));
+        QTest::mouseClick(speaker, Qt::LeftButton);
+        QCOMPARE(speaker->toolTip(), QStringLiteral(" Mostrar Sonidos "));
+        QVERIFY(!f.child<QAction>("mnuSounds")->isChecked());
+        QTest::keyClick(f.window.get(), Qt::Key_F3);
+        QCOMPARE(speaker->toolTip(), QStringLiteral(" Ocultar Sonidos "));
+        QVERIFY(f.child<QAction>("mnuSounds")->isChecked());
+    }
+
+    void tooltipsFollowTheLabelsUnderThePointer()
+    {
+        WindowFixture f;
+        const GameSurface* surface = f.surface();
+        QCOMPARE(surface->toolTipAt({209, 24}), QStringLiteral(" Primer Error "));
+        QCOMPARE(surface->toolTipAt({495, 24}), QStringLiteral(" Séptimo Error "));
+        QCOMPARE(surface->toolTipAt({542, 24}), QStringLiteral(" Octavo Error "));
+        QCOMPARE(surface->toolTipAt({300, 60}), QStringLiteral(" Puntuación "));
+        QCOMPARE(surface->toolTipAt({200, 60}), QStringLiteral(" Puntuación ")); // the score lies over the gallows label
+        QCOMPARE(surface->toolTipAt({150, 200}), QStringLiteral(" El Ahorcado "));
+        QCOMPARE(surface->toolTipAt({310, 100}), QStringLiteral(" El Ahorcado ")); // over the board's first columns
+        QCOMPARE(surface->toolTipAt({330, 100}), QString());
+        QCOMPARE(surface->toolTipAt({100, 100}), QString());
+        QCOMPARE(f.child<QWidget>("txtWord")->toolTip(), QStringLiteral(" Introduzca Frase a Adivinar "));
+        QCOMPARE(f.child<QWidget>("cmdCancel")->toolTip(), QStringLiteral(" Cerrar Cuadro De Texto "));
+    }
+
+    void hoveringThePlayButtonTurnsItBlueUntilTheBareSurface()
+    {
+        WindowFixture f;
+        auto* button = f.child<QAbstractButton>("cmdGame");
+        const QColor blue(27, 84, 227);
+        movePointer(button, QPoint(10, 10));
+        QCOMPARE(at(f.client(), 590, 14), blue);
+        movePointer(f.surface(), QPoint(209, 24)); // a strike box is a label
+        QCOMPARE(at(f.client(), 590, 14), blue);
+        movePointer(f.surface(), QPoint(150, 200)); // so is the gallows' tooltip label
+        QCOMPARE(at(f.client(), 590, 14), blue);
+        movePointer(f.surface(), QPoint(572, 45)); // the black panel is bare surface
+        QCOMPARE(at(f.client(), 590, 14), QColor(Qt::white));
+    }
+
+    void draggingABorderSpringsBackEachDimensionOnItsOwn()
+    {
+        WindowFixture f;
+        const QSize fixed = f.window->fixedSize();
+        QCOMPARE(f.window->size(), fixed);
+        f.window->resize(fixed.width() + 40, fixed.height());
+        QTRY_COMPARE(f.window->size(), fixed);
+        f.window->resize(fixed.width(), fixed.height() + 40);
+        QTRY_COMPARE(f.window->size(), fixed);
+        f.window->resize(fixed.width() - 30, fixed.height() - 30);
+        QTRY_COMPARE(f.window->size(), fixed);
+    }
+
+    void maximisingKeepsEveryControlAtTheTopLeft()
+    {
+        WindowFixture f;
+        const QRect button = f.child<QWidget>("cmdGame")->geometry();
+        f.window->showMaximized();
+        QTRY_VERIFY(f.window->isMaximized());
+        QCOMPARE(f.child<QWidget>("cmdGame")->geometry(), button);
+        f.window->showNormal();
+        QTRY_COMPARE(f.window->size(), f.window->fixedSize());
+    }
+
+    void spaceOrEnterOnThePlayButtonNeverAbandonsARound()
+    {
+        WindowFixture f;
+        f.startRound(U"EL PADRINO");
+        auto* button = f.child<QAbstractButton>("cmdGame");
+        QTest::keyClick(button, Qt::Key_E);
+        QTest::keyClick(button, Qt::Key_Space);
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(f.window->game().round().CurrentTitle, std::u32string(U"EL PADRINO"));
+        QCOMPARE(f.window->game().controls().txtAlfa, std::u32string(U"E"));
+
+        // Between rounds Enter starts the next one.
+        for (char c : std::string("LPADRINO"))
+            QTest::keyClick(button, c);
+        QVERIFY(!f.window->game().round().GameActive);
+        QTRY_VERIFY(button->isEnabled());
+        f.random->queueTitle(1, 0);
+        QTest::keyClick(button, Qt::Key_Return);
+        QVERIFY(f.window->game().round().GameActive);
+    }
+
+    void keysGoToTheHandlerOfTheFocusedControl()
+    {
+        WindowFixture f;
+        f.startRound(U"EL SEÑOR DE LOS ANILLOS");
+        auto* speaker = f.child<QAbstractButton>("cmdVoz");
+        QTest::mouseClick(speaker, Qt::LeftButton); // the click also takes the focus
+        QVERIFY(speaker->hasFocus());
+        typeText(speaker, QStringLiteral("ñ"));
+        QCOMPARE(f.window->game().controls().txtAlfa, std::u32string(U"Ñ"));
+        typeText(speaker, QStringLiteral("é?"));
+        QCOMPARE(f.window->game().controls().txtAlfa, std::u32string(U"ÑE"));
+    }
+
+    void theAnswerBoxFiltersKeysAndConfirmsInSpanish()
+    {
+        WindowFixture f;
+        f.startRound(U"EL PADRINO");
+        QTest::keyClicks(f.child<QAbstractButton>("cmdGame"), QStringLiteral("!"));
+        auto* box = f.child<QLineEdit>("txtWord");
+        typeText(box, QStringLiteral(" el-padriño?Ñ"));
+        QCOMPARE(box->text(), QStringLiteral("elpadriñoÑ"));
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QStringLiteral("elpadriñ"));
+
+        const auto answer = answerNextMessageBox(QMessageBox::No);
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(answer->seen);
+        QCOMPARE(answer->title, QStringLiteral("Velmora"));
+        QCOMPARE(answer->text, QStringLiteral("¿Está seguro?, morirá si se equivoca."));
+        QCOMPARE(answer->icon, QMessageBox::Question);
+        QCOMPARE(answer->buttons.size(), 2);
+        QVERIFY(answer->buttons.contains(QStringLiteral("Sí")));
+        QVERIFY(answer->buttons.contains(QStringLiteral("No")));
+        QCOMPARE(answer->defaultButton, QStringLiteral("Sí"));
+        QCOMPARE(box->text(), QStringLiteral("ELPADRIÑ"));
+        QVERIFY(box->isVisible());
+
+        box->setText(QStringLiteral("ÉL"));
+        emit box->textEdited(box->text());
+        const auto warning = answerNextMessageBox(QMessageBox::Ok);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(warning->icon, QMessageBox::Warning);
+        QCOMPARE(warning->buttons, QStringList{QStringLiteral("Aceptar")});
+
+        QTest::mouseDClick(box, Qt::LeftButton);
+        QCOMPARE(box->text(), QString());
+        QTest::mouseClick(f.child<QAbstractButton>("cmdCancel"), Qt::LeftButton);
+        QVERIFY(!box->isVisible());
+        QCOMPARE(f.window->focusWidget(), f.child<QWidget>("cmdGame"));
+    }
+
+    void aRightAnswerWinsThroughTheWindow()
+    {
+        WindowFixture f;
+        f.startRound(U"NUEVE REINAS");
+        QTest::keyClicks(f.child<QAbstractButton>("cmdGame"), QStringLiteral("!"));
+        auto* box = f.child<QLineEdit>("txtWord");
+        QTest::keyClicks(box, QStringLiteral("nueve reinas"));
+        const auto answer = answerNextMessageBox(QMessageBox::Yes);
+        QTest::keyClick(box, Qt::Key_Enter);
+        QVERIFY(answer->seen);
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("VELMORA (+1100)"));
+        QVERIFY(!box->isVisible());
+    }
+
+    void theHundredMillisecondTimersRepaintNothingWhenNothingChanged()
+    {
+        WindowFixture f;
+        f.startRound(U"EL PADRINO");
+        QTest::qWait(300);
+        int paints = 0;
+        struct Counter : QObject {
+            int* count;
+            explicit Counter(int* c) : count(c) {}
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                if (e->type() == QEvent::Paint)
+                    ++*count;
+                return false;
+            }
+        } counter(&paints);
+        f.surface()->installEventFilter(&counter);
+        f.window->installEventFilter(&counter);
+        QTest::qWait(1000);
+        QCOMPARE(paints, 0);
+        QTest::keyClick(f.child<QAbstractButton>("cmdGame"), Qt::Key_E);
+        QTRY_VERIFY(paints > 0);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowTest.moc"

@@ -1,0 +1,74 @@
+#include "WindowFixture.h"
+
+#include "GameSurface.h"
+#include "TitleTable.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+WindowFixture::WindowFixture()
+{
+    auto randomSource = std::make_unique<ScriptedRandom>();
+    random = randomSource.get();
+    WindowServices services;
+    services.loadSounds = [this] {
+        auto recording = std::make_unique<RecordingSound>();
+        sound = recording.get();
+        return recording;
+    };
+    services.random = std::move(randomSource);
+    services.help = &help;
+    window = std::make_unique<frmVelmora>(std::move(services));
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the main window did not become active");
+}
+
+void WindowFixture::startRound(std::u32string_view title)
+{
+    for (int group = 0; group < velmora::kGroupCount; ++group) {
+        for (int slot = 0; slot < velmora::kTitlesPerGroup; ++slot) {
+            if (velmora::kTitleTable[group][slot] == title)
+                random->queueTitle(group + 1, slot);
+        }
+    }
+    QTest::mouseClick(child<QAbstractButton>("cmdGame"), Qt::LeftButton);
+}
+
+GameSurface* WindowFixture::surface() const
+{
+    return window->findChild<GameSurface*>();
+}
+
+QImage WindowFixture::client() const
+{
+    return surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+std::shared_ptr<MessageBoxAnswer> answerNextMessageBox(QMessageBox::StandardButton button)
+{
+    auto answer = std::make_shared<MessageBoxAnswer>();
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        answer->seen = true;
+        answer->title = box->windowTitle();
+        answer->text = box->text();
+        answer->icon = box->icon();
+        for (QAbstractButton* b : box->buttons())
+            answer->buttons << b->text().remove(QLatin1Char('&'));
+        if (QPushButton* defaultButton = box->defaultButton())
+            answer->defaultButton = defaultButton->text().remove(QLatin1Char('&'));
+        box->button(button)->click();
+        poll->deleteLater();
+    });
+    poll->start();
+    return answer;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "GameFakes.h"
+#include "HelpMenu.h"
+#include "frmVelmora.h"
+
+#include <QImage>
+#include <QMessageBox>
+
+#include <memory>
+
+class GameSurface;
+
+// Records which Help menu items were chosen.
+class FakeHelpMenu final : public HelpMenu {
+public:
+    void mnuHelpAyuda_Click(QWidget*) override { ++helpShown; }
+    void mnuHelpAbout_Click(QWidget*) override { ++aboutShown; }
+    int helpShown = 0;
+    int aboutShown = 0;
+};
+
+// A main window with a scripted random source, recorded sounds and a fake
+// Help menu, shown and active on the offscreen screen.
+struct WindowFixture {
+    WindowFixture();
+
+    // Starts a round on a catalogue title with the play button.
+    void startRound(std::u32string_view title);
+
+    // The client area as painted now.
+    QImage client() const;
+
+    GameSurface* surface() const;
+    const velmora::WindowControls& controls() const { return window->game().controls(); }
+
+    template <typename T>
+    T* child(const char* objectName) const
+    {
+        return window->findChild<T*>(QString::fromLatin1(objectName));
+    }
+
+    ScriptedRandom* random = nullptr;
+    RecordingSound* sound = nullptr;
+    FakeHelpMenu help;
+    std::unique_ptr<frmVelmora> window;
+};
+
+// Answers the next message box that opens with the given button, and
+// remembers what it showed.
+struct MessageBoxAnswer {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QString defaultButton;
+    bool seen = false;
+};
+std::shared_ptr<MessageBoxAnswer> answerNextMessageBox(QMessageBox::StandardButton button);

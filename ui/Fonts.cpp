@@ -1,0 +1,25 @@
+#include "Fonts.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+QFont gameFont(Face face, double points)
+{
+    QFont font;
+    switch (face) {
+    case Face::Rounded:
+        font.setFamilies({QStringLiteral("Quicksand"), QStringLiteral("DejaVu Sans")});
+        font.setWeight(QFont::Bold);
+        break;
+    case Face::Calibri:
+        font.setFamilies({QStringLiteral("Carlito"), QStringLiteral("DejaVu Sans")});
+        break;
+    case Face::ComicBold:
+        font.setFamilies({QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+        font.setWeight(QFont::Bold);
+        break;
+    }
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    return font;
+}

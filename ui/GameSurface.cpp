@@ -1,0 +1,286 @@
+#include "GameSurface.h"
+
+#include "Fonts.h"
+#include "KeyText.h"
+#include "Layout.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QToolTip>
+
+using velmora::BoardCell;
+using velmora::Figure;
+using velmora::FigureLine;
+using velmora::WindowControls;
+
+namespace {
+
+const QColor kWindowColour = bgr(0x000F0F0F);
+const QColor kScoreBand = bgr(0x00E0E0E0);
+const QColor kDarkRed = bgr(0x00000040);
+const QColor kRope = bgr(0x0000C0C0);
+const QColor kNavy = bgr(0x00800000);
+
+QString text(std::u32string_view value)
+{
+    return QString::fromUcs4(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+QString text(char32_t c)
+{
+    return c == 0 ? QString() : QString::fromUcs4(&c, 1);
+}
+
+void drawLine(QPainter& painter, const QLineF& line, const QColor& colour, int width)
+{
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(line);
+}
+
+void drawFigureLine(QPainter& painter, const FigureLine& line, const QColor& colour, int width)
+{
+    if (line.Visible)
+        drawLine(painter, twipLine(line.X1, line.Y1, line.X2, line.Y2), colour, width);
+}
+
+void drawOval(QPainter& painter, const QRect& box, const QColor& fill)
+{
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(fill);
+    painter.drawEllipse(box);
+}
+
+// Label text sits at the top of its box, as the window's labels draw it.
+void drawLabel(QPainter& painter, const QRect& box, const QString& caption, const QFont& font,
+               const QColor& colour, Qt::Alignment horizontal)
+{
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(box, static_cast<int>(horizontal | Qt::AlignTop), caption);
+}
+
+// The labels and images that take the pointer, topmost first, with their
+// tooltips; hidden ones are left out.
+struct PointerTarget {
+    QRect box;
+    QString toolTip;
+};
+
+std::vector<PointerTarget> pointerTargets(const WindowControls& c)
+{
+    static const QString strikeTips[] = {
+        QStringLiteral(" Primer Error "), QStringLiteral(" Segundo Error "), QStringLiteral(" Tercer Error "),
+        QStringLiteral(" Cuarto Error "), QStringLiteral(" Quinto Error "),  QStringLiteral(" Sexto Error "),
+        QStringLiteral(" Séptimo Error "), QStringLiteral(" Octavo Error ")};
+    std::vector<PointerTarget> targets;
+    for (int box = 1; box <= velmora::kStrikeBoxes; ++box)
+        targets.push_back({layout::lblStrike(box), strikeTips[box - 1]});
+    targets.push_back({layout::Image1, {}});
+    targets.push_back({layout::lblScore, QStringLiteral(" Puntuación ")});
+    targets.push_back({layout::lblMono, QStringLiteral(" El Ahorcado ")});
+    if (c.figure.prt7.Visible)
+        targets.push_back({twipRect(velmora::FigureEyes::Left, c.figure.prt7.Top, velmora::FigureEyes::Width,
+                                    velmora::FigureEyes::Height),
+                           {}});
+    for (int cell = velmora::kBoardCells; cell >= 2; --cell) {
+        if (c.lblLetter[static_cast<std::size_t>(cell - 1)].LetterVisible)
+            targets.push_back({layout::lblLetter(cell), {}});
+    }
+    if (c.lblWordsVisible)
+        targets.push_back({layout::lblWords, {}});
+    if (c.lblLetter[0].LetterVisible)
+        targets.push_back({layout::lblLetter(1), {}});
+    return targets;
+}
+
+} // namespace
+
+GameSurface::GameSurface(const WindowControls& controls, QWidget* parent)
+    : QWidget(parent)
+    , controls_(controls)
+    , painted_(controls)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void GameSurface::refresh()
+{
+    if (controls_ == painted_)
+        return;
+    const QRegion region = changedRegion();
+    painted_ = controls_;
+    if (!region.isEmpty())
+        update(region);
+}
+
+QRegion GameSurface::changedRegion() const
+{
+    QRegion region;
+    const WindowControls& now = controls_;
+    if (now.figure != painted_.figure)
+        region += QRect(0, 0, px(2775), height());
+    for (int box = 1; box <= velmora::kStrikeBoxes; ++box) {
+        if (now.lblStrike[static_cast<std::size_t>(box - 1)] != painted_.lblStrike[static_cast<std::size_t>(box - 1)])
+            region += layout::lblStrike(box);
+    }
+    for (int cell = 1; cell <= velmora::kBoardCells; ++cell) {
+        if (now.lblLetter[static_cast<std::size_t>(cell - 1)] != painted_.lblLetter[static_cast<std::size_t>(cell - 1)])
+            region += layout::lblLetter(cell).adjusted(0, 0, 0, 2);
+    }
+    if (now.lblScoreCaption != painted_.lblScoreCaption)
+        region += layout::lblScore;
+    if (now.lblWordsVisible != painted_.lblWordsVisible ||
+        (now.lblWordsVisible && now.lblWordsCaption != painted_.lblWordsCaption))
+        region += layout::lblWords;
+    return region;
+}
+
+void GameSurface::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kWindowColour);
+    painter.drawPixmap(0, 0, background_);
+
+    // From the bottom of the stack up: the board, the gallows and its figure,
+    // the score band, the black panel, the film strip and its strike boxes.
+    paintBoard(painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintGallows(painter);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(kScoreBand);
+    painter.drawRect(layout::Shape2.adjusted(0, 0, -1, -1));
+    painter.fillRect(layout::lblScore, kScoreBand);
+    drawLabel(painter, layout::lblScore, text(controls_.lblScoreCaption), gameFont(Face::Calibri, 15.75), Qt::black,
+              Qt::AlignRight);
+    painter.fillRect(layout::shpPlayer, Qt::black);
+    paintBanner(painter);
+}
+
+void GameSurface::paintBoard(QPainter& painter) const
+{
+    const QFont font = gameFont(Face::Rounded, 20.25);
+    const auto drawCell = [&](int cell) {
+        const BoardCell& c = controls_.lblLetter[static_cast<std::size_t>(cell - 1)];
+        if (c.LetterVisible)
+            drawLabel(painter, layout::lblLetter(cell), text(c.Caption), font, Qt::white, Qt::AlignHCenter);
+    };
+    drawCell(1);
+    if (controls_.lblWordsVisible)
+        drawLabel(painter, layout::lblWords, text(controls_.lblWordsCaption), font, Qt::white, Qt::AlignLeft);
+    for (int cell = 2; cell <= velmora::kBoardCells; ++cell)
+        drawCell(cell);
+    for (int cell = 1; cell <= velmora::kBoardCells; ++cell) {
+        if (controls_.lblLetter[static_cast<std::size_t>(cell - 1)].LineVisible)
+            drawLine(painter, layout::lnLetter(cell), Qt::white, 2);
+    }
+}
+
+void GameSurface::paintGallows(QPainter& painter) const
+{
+    drawLine(painter, twipLine(720, 720, 1200, 240), kDarkRed, 7); // lnPalo1, the brace
+    drawOval(painter, twipRect(600, 120, 1575, 135), kDarkRed);    // Palo2, the beam
+    paintFigure(painter);
+    drawLine(painter, twipLine(1090, 240, 720, 615), Qt::black, 2); // Line7
+    drawLine(painter, twipLine(705, 800, 1265, 240), Qt::black, 2); // Line9
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(kDarkRed);
+    painter.drawRect(twipRect(0, 3720, 2775, 255).adjusted(0, 0, -1, -1)); // Shape1, the ground
+    drawOval(painter, twipRect(120, 3600, 2535, 255), bgr(0x00004080));    // Plataforma
+    drawOval(painter, twipRect(600, 240, 135, 3375), kDarkRed);            // Palo1, the post
+    if (controls_.figure.prt8Visible)
+        drawOval(painter, twipRect(1440, 3240, 495, 375), bgr(0x000040C0));
+}
+
+void GameSurface::paintFigure(QPainter& painter) const
+{
+    const Figure& f = controls_.figure;
+    drawFigureLine(painter, f.prt2, Qt::black, 3);
+    drawFigureLine(painter, f.prt3, Qt::black, 3);
+    drawFigureLine(painter, f.prt5, Qt::black, 3);
+    drawFigureLine(painter, f.prt6, Qt::black, 3);
+    drawFigureLine(painter, f.prt4, Qt::black, 3);
+    drawFigureLine(painter, f.LnSoga2, kRope, 7);
+    drawLine(painter, twipLine(1680, 120, 1680, 720), kRope, 5); // LnSoga1, the rope
+    if (f.prt1.Visible) {
+        // The head is a circle as wide as its box is high, centred in the box.
+        const QRect box = twipRect(velmora::FigureHead::Left, f.prt1.Top, velmora::FigureHead::Width,
+                                   velmora::FigureHead::Height);
+        const int diameter = std::min(box.width(), box.height());
+        QRectF circle(0, 0, diameter, diameter);
+        circle.moveCenter(QRectF(box).center());
+        painter.setPen(QPen(Qt::black, 3));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(circle.adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+    drawFigureLine(painter, f.Line4, kNavy, 2);
+    drawFigureLine(painter, f.Line6, kNavy, 2);
+    drawFigureLine(painter, f.Line5, kNavy, 2);
+    if (f.prt7.Visible) {
+        const QRect eyes =
+            twipRect(velmora::FigureEyes::Left, f.prt7.Top, velmora::FigureEyes::Width, velmora::FigureEyes::Height);
+        drawLabel(painter, eyes, text(f.prt7.Caption), gameFont(Face::ComicBold, 12), Qt::black, Qt::AlignHCenter);
+    }
+}
+
+void GameSurface::paintBanner(QPainter& painter) const
+{
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(layout::Image1, filmStrip_);
+    drawLine(painter, layout::Line1, Qt::black, 1);
+    const QFont font = gameFont(Face::Rounded, 21.75);
+    for (int box = velmora::kStrikeBoxes; box >= 1; --box) {
+        const velmora::StrikeBox& b = controls_.lblStrike[static_cast<std::size_t>(box - 1)];
+        painter.fillRect(layout::lblStrike(box), bgr(static_cast<std::uint32_t>(b.BackColor)));
+        drawLabel(painter, layout::lblStrike(box), text(b.Caption), font, Qt::black, Qt::AlignHCenter);
+    }
+}
+
+QString GameSurface::toolTipAt(QPoint point) const
+{
+    for (const PointerTarget& target : pointerTargets(controls_)) {
+        if (target.box.contains(point))
+            return target.toolTip;
+    }
+    return {};
+}
+
+bool GameSurface::isBareSurface(QPoint point) const
+{
+    const auto targets = pointerTargets(controls_);
+    return std::none_of(targets.begin(), targets.end(),
+                        [&](const PointerTarget& target) { return target.box.contains(point); });
+}
+
+void GameSurface::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onBareSurfaceMouseMove && isBareSurface(event->position().toPoint()))
+        onBareSurfaceMouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+void GameSurface::keyPressEvent(QKeyEvent* event)
+{
+    const int code = latin1KeyCode(*event);
+    if (code >= 0 && onKeyCode)
+        onKeyCode(code);
+    event->accept();
+}
+
+bool GameSurface::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    return QWidget::event(event);
+}

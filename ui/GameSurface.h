@@ -1,0 +1,52 @@
+#pragma once
+
+#include "WindowControls.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+// The window's drawing surface: the background, the gallows and its figure,
+// the film strip with the strike boxes, the score band and the board, painted
+// from the rules' state in the window's stacking order. Labels and images
+// take the pointer over their rectangles; shapes and lines do not, so a
+// movement over them counts as a movement over the bare window.
+class GameSurface : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GameSurface(const velmora::WindowControls& controls, QWidget* parent = nullptr);
+
+    // Repaints what differs between the state last painted and the current
+    // one; nothing at all when they are equal.
+    void refresh();
+
+    // The tooltip shown over a point, if any label there carries one.
+    QString toolTipAt(QPoint point) const;
+
+    // Whether a point lies on the bare window, under no visible label or image.
+    bool isBareSurface(QPoint point) const;
+
+    std::function<void()> onBareSurfaceMouseMove;
+    std::function<void(int)> onKeyCode;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void paintGallows(QPainter& painter) const;
+    void paintFigure(QPainter& painter) const;
+    void paintBoard(QPainter& painter) const;
+    void paintBanner(QPainter& painter) const;
+    QRegion changedRegion() const;
+
+    const velmora::WindowControls& controls_;
+    velmora::WindowControls painted_;
+    QPixmap background_{QStringLiteral(":/pictures/background.png")};
+    QPixmap filmStrip_{QStringLiteral(":/pictures/filmstrip.png")};
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <functional>
+
+class QWidget;
+
+// The rules' message boxes as modal Qt message boxes titled "Velmora", with
+// "Sí" as the question's default button. `beforeShow` lets the window show
+// the state the rules reached before the box appears over it.
+class QtDialogs final : public velmora::Dialogs {
+public:
+    QtDialogs(QWidget* parent, std::function<void()> beforeShow)
+        : parent_(parent)
+        , beforeShow_(std::move(beforeShow))
+    {
+    }
+
+    velmora::MessageAnswer showMessage(const std::u32string& text, velmora::MessageIcon icon,
+                                       velmora::MessageButtons buttons) override;
+
+private:
+    QWidget* parent_ = nullptr;
+    std::function<void()> beforeShow_;
+};
