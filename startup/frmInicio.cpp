@@ -81,6 +81,15 @@ void frmInicio::handOver()
     close();
 }
 
+void frmInicio::closeEvent(QCloseEvent* event)
+{
+    // The window is destroyed only when the event loop next comes round; its
+    // timer stops at once, so no tick falling due meanwhile can still create
+    // the main window after an early close.
+    Timer1->stop();
+    QWidget::closeEvent(event);
+}
+
 void frmInicio::paintEvent(QPaintEvent*)
 {
     // The controls from the bottom of the stack to the top.

@@ -176,6 +176,17 @@ private slots:
         QCOMPARE(factory.created, 0);
     }
 
+    void closingStopsTheTimerAtOnce()
+    {
+        MainWindowFactory factory;
+        QPointer<frmInicio> splash = new frmInicio(factory.make());
+        splash->show();
+        const auto* timer = splash->findChild<QTimer*>(QStringLiteral("Timer1"));
+        splash->close();
+        QVERIFY(!splash.isNull());
+        QVERIFY(!timer->isActive());
+    }
+
     void keysAndClicksDoNothing()
     {
         MainWindowFactory factory;
