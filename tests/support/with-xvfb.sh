@@ -36,7 +36,10 @@ start_server() {
       if ! kill -0 "$xvfb_pid" 2>/dev/null; then
         break
       fi
-      if DISPLAY=":${display}" xdpyinfo >/dev/null 2>&1; then
+      # The lock file names the server that owns the display, so a server
+      # started at the same moment by another test is not taken for ours.
+      if [ "$(cat "/tmp/.X${display}-lock" 2>/dev/null | tr -d ' \n')" = "$xvfb_pid" ] \
+        && DISPLAY=":${display}" xdpyinfo >/dev/null 2>&1; then
         export DISPLAY=":${display}"
         return 0
       fi
