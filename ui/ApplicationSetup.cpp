@@ -1,8 +1,9 @@
 #include "ApplicationSetup.h"
 
+#include "ProgramIcon.h"
+
 #include <QApplication>
 #include <QFontDatabase>
-#include <QIcon>
 #include <QTranslator>
 
 void prepareApplication(QApplication& app)
@@ -18,7 +19,6 @@ void prepareApplication(QApplication& app)
         QApplication::installTranslator(translator);
 
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.ico")));
+    QApplication::setWindowIcon(programIcon());
 }

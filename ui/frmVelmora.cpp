@@ -7,6 +7,7 @@
 #include "HelpMenu.h"
 #include "KeyText.h"
 #include "Layout.h"
+#include "ProgramIcon.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -43,8 +44,7 @@ frmVelmora::frmVelmora(WindowServices services, QWidget* parent)
         connect(&timer, &QTimer::timeout, this, [this, id] { handle([this, id] { game_.onTimer(id); }); });
     }
     setWindowTitle(QStringLiteral("VELMORA (NUEVO)"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.ico")));
-    setPalette(QPalette(QColor(0x40, 0x40, 0x40)));
+    setWindowIcon(programIcon());
     buildControls();
     buildMenus();
     Form_Load();
@@ -174,7 +174,6 @@ void frmVelmora::Form_Load()
     FixedHeight = height();
     if (services_.loadSounds)
         sound_.bank = services_.loadSounds();
-    setPalette(QPalette(bgr(0x000F0F0F)));
     game_.Form_Load();
     showState();
 

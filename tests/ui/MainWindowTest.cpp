@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace velmora;
 
@@ -337,6 +338,40 @@ private slots:
         QVERIFY(answer->seen);
         QCOMPARE(f.window->windowTitle(), QStringLiteral("VELMORA (+1100)"));
         QVERIFY(!box->isVisible());
+    }
+
+    void thePlayButtonHasTheFocusAndIsTheOnlyTabStopAtStart()
+    {
+        WindowFixture f;
+        auto* button = f.child<QWidget>("cmdGame");
+        QCOMPARE(f.window->focusWidget(), button);
+        QTest::keyClick(button, Qt::Key_Tab);
+        QCOMPARE(f.window->focusWidget(), button);
+        QCOMPARE(f.child<QWidget>("cmdVoz")->focusPolicy(), Qt::ClickFocus);
+    }
+
+    void theAnswerBoxContextMenuSpeaksSpanish()
+    {
+        WindowFixture f;
+        std::unique_ptr<QMenu> menu(f.child<QLineEdit>("txtWord")->createStandardContextMenu());
+        QStringList items;
+        for (QAction* item : menu->actions())
+            items << item->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        QVERIFY2(items.contains(QStringLiteral("Pegar")), qPrintable(items.join(QLatin1Char('|'))));
+        QVERIFY(items.contains(QStringLiteral("Deshacer")));
+    }
+
+    void salirEndsTheProgramAtOnce()
+    {
+        WindowFixture f;
+        f.startRound(U"EL PADRINO");
+        QTimer::singleShot(0, f.child<QAction>("mnuMenuExit"), &QAction::trigger);
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        watchdog.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(f.sound->played.empty()); // the pending new-title cue never played
     }
 
     void theHundredMillisecondTimersRepaintNothingWhenNothingChanged()
