@@ -1,6 +1,6 @@
 #include "SoundBank.h"
 
-#include <QFile>
+#include <QResource>
 
 namespace velmora {
 
@@ -19,11 +19,14 @@ SoundBank::SoundBank()
 {
     for (int number = kFirstClip; number < kFirstClip + kClipCount; ++number) {
         const auto clip = static_cast<SoundClip>(number);
-        QFile file(resourcePath(clip));
-        // The clips are linked into the program, so opening one cannot fail in
-        // a working build; an empty buffer would simply play nothing.
-        if (file.open(QIODevice::ReadOnly))
-            buffers_[slotOf(clip)] = file.readAll();
+        // The clips are stored uncompressed inside the program, so each
+        // buffer is the embedded image itself rather than a copy of it. A
+        // missing clip leaves an empty buffer, which plays nothing.
+        const QResource resource(resourcePath(clip));
+        buffers_[slotOf(clip)] =
+            resource.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
+                : resource.uncompressedData();
     }
 }
 

@@ -4,13 +4,19 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QResource>
 #include <QTranslator>
 
 void prepareApplication(QApplication& app)
 {
     for (const char* font : {":/fonts/Quicksand-Bold.ttf", ":/fonts/Carlito-Regular.ttf",
-                             ":/fonts/ComicNeue-Bold.otf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(font));
+                             ":/fonts/ComicNeue-Bold.otf"}) {
+        // The faces are stored uncompressed inside the program and used in
+        // place rather than copied.
+        const QResource face(QString::fromLatin1(font));
+        QFontDatabase::addApplicationFontFromData(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size()));
+    }
 
     // The standard buttons ("Sí", "No", "Aceptar") and the text box's context
     // menu speak Spanish whatever the machine's language is.
