@@ -1,0 +1,116 @@
+// A round played in the real window against a real audio server: every event
+// plays its clip, in order, and the window waits for each clip to end.
+#include "ApplicationSetup.h"
+#include "GameFakes.h"
+#include "SoundCuePlayer.h"
+#include "TitleTable.h"
+#include "frmVelmora.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+using velmora::SoundClip;
+
+namespace {
+
+// Plays through the real player and remembers each clip with how long the
+// call blocked.
+class TimedSound final : public velmora::SoundOutput {
+public:
+    struct Played {
+        SoundClip clip;
+        qint64 blockedMs;
+    };
+
+    void play(SoundClip clip) override
+    {
+        QElapsedTimer timer;
+        timer.start();
+        real_.play(clip);
+        played.push_back({clip, timer.elapsed()});
+    }
+
+    std::vector<Played> played;
+
+private:
+    velmora::SoundCuePlayer real_;
+};
+
+qint64 nominalMs(SoundClip clip)
+{
+    switch (clip) {
+    case SoundClip::SeventhMiss: return 1332;
+    case SoundClip::NewTitle: return 1149;
+    case SoundClip::RoundLost: return 903;
+    case SoundClip::Miss: return 534;
+    case SoundClip::RoundWon: return 1617;
+    case SoundClip::LetterFound: return 784;
+    }
+    return 0;
+}
+
+} // namespace
+
+class RoundSoundTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aRoundPlaysEachEventsClipInOrderAndWaitsForItsEnd()
+    {
+        TimedSound* sound = nullptr;
+        auto random = std::make_unique<ScriptedRandom>();
+        for (int group = 0; group < velmora::kGroupCount; ++group) {
+            for (int slot = 0; slot < velmora::kTitlesPerGroup; ++slot) {
+                if (velmora::kTitleTable[group][slot] == U"300")
+                    random->queueTitle(group + 1, slot);
+            }
+        }
+        WindowServices services;
+        services.loadSounds = [&sound] {
+            auto timed = std::make_unique<TimedSound>();
+            sound = timed.get();
+            return timed;
+        };
+        services.random = std::move(random);
+        frmVelmora window(std::move(services));
+        window.show();
+        auto* play = window.findChild<QAbstractButton*>(QStringLiteral("cmdGame"));
+
+        QTest::mouseClick(play, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(sound->played.size(), std::size_t{1}, 5000);
+        QTest::keyClick(play, Qt::Key_3);
+        QTRY_COMPARE_WITH_TIMEOUT(sound->played.size(), std::size_t{2}, 5000);
+        QTest::keyClick(play, Qt::Key_Z);
+        QTRY_COMPARE_WITH_TIMEOUT(sound->played.size(), std::size_t{3}, 5000);
+        QTest::keyClick(play, Qt::Key_0);
+        QTRY_COMPARE_WITH_TIMEOUT(sound->played.size(), std::size_t{4}, 5000);
+        QTest::qWait(300);
+
+        const std::vector<SoundClip> expected = {SoundClip::NewTitle, SoundClip::LetterFound, SoundClip::Miss,
+                                                 SoundClip::RoundWon};
+        QCOMPARE(sound->played.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const auto& p = sound->played[i];
+            QCOMPARE(p.clip, expected[i]);
+            const qint64 nominal = nominalMs(p.clip);
+            QVERIFY2(p.blockedMs >= nominal * 85 / 100 && p.blockedMs <= nominal * 115 / 100,
+                     qPrintable(QStringLiteral("clip %1 blocked %2 ms, nominally %3 ms")
+                                    .arg(static_cast<int>(p.clip))
+                                    .arg(p.blockedMs)
+                                    .arg(nominal)));
+        }
+        QCOMPARE(window.windowTitle(), QStringLiteral("VELMORA (+150)"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    RoundSoundTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "RoundSoundTest.moc"
