@@ -3,7 +3,6 @@
 #include "ApplicationSetup.h"
 #include "GameFakes.h"
 #include "SoundCuePlayer.h"
-#include "TitleTable.h"
 #include "frmVelmora.h"
 
 #include <QAbstractButton>
@@ -61,12 +60,7 @@ private slots:
     {
         TimedSound* sound = nullptr;
         auto random = std::make_unique<ScriptedRandom>();
-        for (int group = 0; group < velmora::kGroupCount; ++group) {
-            for (int slot = 0; slot < velmora::kTitlesPerGroup; ++slot) {
-                if (velmora::kTitleTable[group][slot] == U"300")
-                    random->queueTitle(group + 1, slot);
-            }
-        }
+        random->queueTitle(U"300");
         WindowServices services;
         services.loadSounds = [&sound] {
             auto timed = std::make_unique<TimedSound>();

@@ -1,5 +1,9 @@
 #include "GameFakes.h"
 
+#include "TitleTable.h"
+
+#include <stdexcept>
+
 using velmora::MessageAnswer;
 
 MessageAnswer FakeDialogs::showMessage(const std::u32string& text, velmora::MessageIcon icon,
@@ -30,4 +34,17 @@ void ScriptedRandom::queueTitle(int group, int slot)
     // The group draw maps 0 to the last group, so group 25 is drawn as 0.
     values.push_back((group % 25 + 0.5) / 25.0);
     values.push_back((slot + 0.5) / 20.0);
+}
+
+void ScriptedRandom::queueTitle(std::u32string_view title)
+{
+    for (int group = 0; group < velmora::kGroupCount; ++group) {
+        for (int slot = 0; slot < velmora::kTitlesPerGroup; ++slot) {
+            if (velmora::kTitleTable[group][slot] == title) {
+                queueTitle(group + 1, slot);
+                return;
+            }
+        }
+    }
+    throw std::invalid_argument("the title is not in the catalogue");
 }

@@ -47,8 +47,10 @@ public:
     explicit ScriptedRandom(unsigned seed = 1) : generator_(seed) {}
     double uniform() override;
 
-    // Queues the two draws that pick the given group (1-25) and slot (0-19).
+    // Queues the two draws that pick the given group (1-25) and slot (0-19),
+    // or the group and slot of a catalogue title.
     void queueTitle(int group, int slot);
+    void queueTitle(std::u32string_view title);
 
     std::deque<double> values;
 

@@ -14,16 +14,8 @@ GameHarness::GameHarness()
 
 void GameHarness::startRound(std::u32string_view title)
 {
-    for (int group = 0; group < velmora::kGroupCount; ++group) {
-        for (int slot = 0; slot < velmora::kTitlesPerGroup; ++slot) {
-            if (kTitleTable[group][slot] == title) {
-                random.queueTitle(group + 1, slot);
-                game.cmdGame_Click();
-                return;
-            }
-        }
-    }
-    throw std::invalid_argument("title not in the catalogue: " + toUtf8(title));
+    random.queueTitle(title);
+    game.cmdGame_Click();
 }
 
 void GameHarness::type(std::u32string_view keys)

@@ -1,7 +1,6 @@
 #include "WindowFixture.h"
 
 #include "GameSurface.h"
-#include "TitleTable.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,12 +29,7 @@ WindowFixture::WindowFixture()
 
 void WindowFixture::startRound(std::u32string_view title)
 {
-    for (int group = 0; group < velmora::kGroupCount; ++group) {
-        for (int slot = 0; slot < velmora::kTitlesPerGroup; ++slot) {
-            if (velmora::kTitleTable[group][slot] == title)
-                random->queueTitle(group + 1, slot);
-        }
-    }
+    random->queueTitle(title);
     QTest::mouseClick(child<QAbstractButton>("cmdGame"), Qt::LeftButton);
 }
 
