@@ -1,5 +1,7 @@
 #include "frmInicio.h"
 
+#include "Fonts.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -14,16 +16,6 @@ constexpr QRect lblWordBox{120, 112, 99, 42};
 constexpr QRect lblLoadBox{120, 144, 99, 49};
 constexpr QRect lblLeyendBox{8, 8, 217, 33};
 constexpr QColor bannerYellow{255, 255, 0};
-
-// Sizes in points at 96 dots per inch, turned into pixels so the captions fit
-// their boxes the same way whatever resolution the screen reports.
-QFont labelFont(const QString& family, double points, QFont::Weight weight)
-{
-    QFont font(family);
-    font.setPixelSize(qRound(points * 96.0 / 72.0));
-    font.setWeight(weight);
-    return font;
-}
 
 // The product word is wider than its box at its nominal size; it is made just
 // small enough to stay whole on the black half of the clapperboard.
@@ -102,7 +94,7 @@ void frmInicio::paintEvent(QPaintEvent*)
 
     painter.setPen(Qt::white);
     const QString word = QStringLiteral("VELMORA");
-    painter.setFont(fittedFont(labelFont(QStringLiteral("Carlito"), 26.25, QFont::Normal), word,
+    painter.setFont(fittedFont(gameFont(Face::Calibri, 26.25), word,
                                lblWordBox.width()));
     painter.drawText(lblWordBox, Qt::AlignTop | Qt::AlignHCenter, word);
 
@@ -111,7 +103,7 @@ void frmInicio::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     painter.setPen(Qt::white);
-    painter.setFont(labelFont(QStringLiteral("Quicksand"), 36, QFont::Bold));
+    painter.setFont(gameFont(Face::Rounded, 36));
     // The tail of the "Q" reaches below the box; it is drawn whole so the mark
     // never reads as an "O".
     painter.drawText(lblLoadBox, Qt::AlignTop | Qt::AlignLeft | Qt::TextDontClip,
@@ -120,7 +112,7 @@ void frmInicio::paintEvent(QPaintEvent*)
     if (sequence_.bannerVisible()) {
         painter.fillRect(lblLeyendBox, bannerYellow);
         painter.setPen(Qt::black);
-        painter.setFont(labelFont(QStringLiteral("Quicksand"), 20.25, QFont::Bold));
+        painter.setFont(gameFont(Face::Rounded, 20.25));
         painter.drawText(lblLeyendBox, Qt::AlignTop | Qt::AlignHCenter, QStringLiteral("¡ACCIÓN!"));
     }
 }
