@@ -6,7 +6,6 @@ namespace velmora {
 
 // Key codes are single-byte Latin-1 character codes ("ñ" is 241, "Ñ" is 209).
 inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeyBackspace = 8;
 inline constexpr int kKeyAnswer = '!';
 
 // The guess a key stands for while a round runs: letters and digits in upper

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Twips.h"
+#include "WindowControls.h"
 
 #include <array>
 
@@ -35,15 +36,15 @@ inline QRect lblStrike(int box) // box 1 to 8
 
 inline QRect lblLetter(int cell) // cell 1 to 42
 {
-    const int row = (cell - 1) / 14;
-    const int column = (cell - 1) % 14;
+    const int row = (cell - 1) / velmora::kBoardColumns;
+    const int column = (cell - 1) % velmora::kBoardColumns;
     return twipRect(3000 + 600 * column, 1200 + 720 * row, 495, 495);
 }
 
 inline QLineF lnLetter(int cell)
 {
-    const int row = (cell - 1) / 14;
-    const int column = (cell - 1) % 14;
+    const int row = (cell - 1) / velmora::kBoardColumns;
+    const int column = (cell - 1) % velmora::kBoardColumns;
     return twipLine(3000 + 600 * column, 1680 + 720 * row, 3480 + 600 * column, 1680 + 720 * row);
 }
 
