@@ -33,5 +33,12 @@ test-sanitized: deps
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target game_soak_test
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -L sanitized
 
+# Regenerate the committed assets from the tools that make them.
+pictures: deps
+	@tools/pictures/redraw.sh
+
+clips: deps
+	@tools/clips/make-clips.sh
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
