@@ -1,7 +1,5 @@
 #include "Game.h"
 
-#include "DecimalText.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -52,11 +50,8 @@ void Game::cmdGame_Click()
     // A score still counting from the last round is finished first, as its
     // last tick would, so the new round starts with the button enabled, the
     // whole score shown and the miss count cleared.
-    if (timerEnabled(TimerId::tmrScore)) {
-        round_.ShownScore = round_.Score;
-        controls_.lblScoreCaption = decimalText(round_.Score);
+    if (timerEnabled(TimerId::tmrScore))
         finishScoreCount();
-    }
 
     Nuevo();
     round_.GameActive = true;

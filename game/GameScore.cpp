@@ -104,6 +104,10 @@ void Game::tmrScore_Timer()
 
 void Game::finishScoreCount()
 {
+    // A count cut short by a new round jumps to the end the ticks would have
+    // reached.
+    round_.ShownScore = round_.Score;
+    controls_.lblScoreCaption = decimalText(round_.Score);
     controls_.cmdGameEnabled = true;
     services_.focus.setFocus(FocusTarget::cmdGame);
     round_.MissCount = 0;
