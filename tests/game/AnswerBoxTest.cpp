@@ -106,9 +106,7 @@ private slots:
         GameHarness h;
         h.startRound(U"NUEVE REINAS");
         h.miss(2);
-        h.type(U"!");
-        h.typeInAnswerBox(U"nueve reinas");
-        h.game.txtWord_KeyPress(kKeyEnter);
+        h.answer(U"nueve reinas");
         QCOMPARE(h.controls().filledStrikeBoxes(), 0);
         QVERIFY(!h.round().GameActive);
         QCOMPARE(h.round().RevealedCount, 11);
@@ -123,9 +121,7 @@ private slots:
     {
         GameHarness h;
         h.startRound(U"EL SEÑOR DE LOS ANILLOS");
-        h.type(U"!");
-        h.typeInAnswerBox(U"el señor de los anillos");
-        h.game.txtWord_KeyPress(kKeyEnter);
+        h.answer(U"el señor de los anillos");
         QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (+1900)"));
         QCOMPARE(h.round().Score, 1900);
     }
@@ -135,9 +131,7 @@ private slots:
         GameHarness h;
         h.startRound(U"EL PADRINO");
         h.type(U"E");
-        h.type(U"!");
-        h.typeInAnswerBox(U"EL PADRONE");
-        h.game.txtWord_KeyPress(kKeyEnter);
+        h.answer(U"EL PADRONE");
         std::u32string word;
         for (const StrikeBox& box : h.controls().lblStrike)
             word.push_back(box.Caption);
@@ -154,9 +148,7 @@ private slots:
     {
         GameHarness h;
         h.startRound(U"EL PADRINO");
-        h.type(U"!");
-        h.typeInAnswerBox(U"TITANIC");
-        h.game.txtWord_KeyPress(kKeyEnter);
+        h.answer(U"TITANIC");
         const std::int32_t score = h.round().Score;
         h.type(U"!");
         QVERIFY(!h.controls().frmeAnsVisible);
@@ -178,9 +170,7 @@ private slots:
         QVERIFY(before > 0);
         h.startRound(U"EL PADRINO");
         h.miss(7);
-        h.type(U"!");
-        h.typeInAnswerBox(U"X");
-        h.game.txtWord_KeyPress(kKeyEnter);
+        h.answer(U"X");
         // Nothing revealed of ten cells: a penalty of 900.
         QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (-900)"));
         QCOMPARE(h.round().Score, std::max(before - 900, 0));
@@ -202,9 +192,7 @@ private slots:
     {
         GameHarness h;
         h.startRound(U"EL PADRINO");
-        h.type(U"!");
-        h.typeInAnswerBox(U"EL PADRINO ");
-        h.game.txtWord_KeyPress(kKeyEnter);
+        h.answer(U"EL PADRINO ");
         QCOMPARE(h.controls().filledStrikeBoxes(), 8);
     }
 

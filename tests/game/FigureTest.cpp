@@ -83,9 +83,7 @@ private slots:
     {
         GameHarness h;
         h.startRound(U"EL PADRINO");
-        h.type(U"!");
-        h.typeInAnswerBox(U"OTRA");
-        h.game.txtWord_KeyPress(kKeyEnter);
+        h.answer(U"OTRA");
         h.clock.advance(100);
         const Figure& f = h.controls().figure;
         QVERIFY(f.prt1.Visible && f.prt2.Visible && f.prt3.Visible && f.prt4.Visible && f.prt5.Visible &&
@@ -101,9 +99,7 @@ private slots:
         h.startRound(U"EL PADRINO");
         h.miss(3);
         h.clock.advance(100);
-        h.type(U"!");
-        h.typeInAnswerBox(U"EL PADRINO");
-        h.game.txtWord_KeyPress(kKeyEnter);
+        h.answer(U"EL PADRINO");
         h.clock.advance(100);
         QVERIFY(h.controls().figure == standing());
     }

@@ -100,17 +100,13 @@ private slots:
         h.startRound(U"EL PADRINO");
         h.clock.advance(100);
         h.sound.played.clear();
-        h.type(U"!");
-        h.typeInAnswerBox(U"EL PADRINO");
-        h.game.txtWord_KeyPress('\r');
+        h.answer(U"EL PADRINO");
         h.clock.advance(100);
         QVERIFY(h.sound.played == Clips{SoundClip::RoundWon});
         h.startRound(U"NUEVE REINAS");
         h.clock.advance(100);
         h.sound.played.clear();
-        h.type(U"!");
-        h.typeInAnswerBox(U"X");
-        h.game.txtWord_KeyPress('\r');
+        h.answer(U"X");
         h.clock.advance(100);
         QVERIFY(h.sound.played == Clips{SoundClip::RoundLost});
     }

@@ -35,6 +35,13 @@ void GameHarness::typeInAnswerBox(std::u32string_view keys)
     }
 }
 
+void GameHarness::answer(std::u32string_view phrase)
+{
+    type(U"!");
+    typeInAnswerBox(phrase);
+    game.txtWord_KeyPress('\r');
+}
+
 std::u32string GameHarness::lettersNotInTitle() const
 {
     std::u32string letters;

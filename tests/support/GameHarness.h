@@ -22,6 +22,10 @@ struct GameHarness {
     // Types a text into the open answer box through its key filter.
     void typeInAnswerBox(std::u32string_view keys);
 
+    // Opens the answer box, types a phrase and presses Enter; the fake
+    // message boxes answer the confirmation.
+    void answer(std::u32string_view phrase);
+
     // Types the first `misses` letters that are not in the title; letters
     // already typed come again as repeats.
     void miss(int misses);
