@@ -1,5 +1,4 @@
 #include "GameHarness.h"
-#include "KeyCodes.h"
 #include "QtPrinting.h"
 
 #include <QTest>
