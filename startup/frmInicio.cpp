@@ -17,16 +17,6 @@ constexpr QRect lblLoadBox{120, 144, 99, 49};
 constexpr QRect lblLeyendBox{8, 8, 217, 33};
 constexpr QColor bannerYellow{255, 255, 0};
 
-// The product word is wider than its box at its nominal size; it is made just
-// small enough to stay whole on the black half of the clapperboard.
-QFont fittedFont(QFont font, const QString& text, int width)
-{
-    const int advance = QFontMetrics(font).horizontalAdvance(text);
-    if (advance > width)
-        font.setPixelSize(font.pixelSize() * width / advance);
-    return font;
-}
-
 } // namespace
 
 frmInicio::frmInicio(MainWindowFactory createMainWindow, QWidget* parent)
@@ -94,8 +84,9 @@ void frmInicio::paintEvent(QPaintEvent*)
 
     painter.setPen(Qt::white);
     const QString word = QStringLiteral("VELMORA");
-    painter.setFont(fittedFont(gameFont(Face::Calibri, 26.25), word,
-                               lblWordBox.width()));
+    // The product word is wider than its box at its nominal size; it is made
+    // just small enough to stay whole on the black half of the clapperboard.
+    painter.setFont(fittedFont(gameFont(Face::Calibri, 26.25), word, lblWordBox.width()));
     painter.drawText(lblWordBox, Qt::AlignTop | Qt::AlignHCenter, word);
 
     painter.setPen(QPen(Qt::black, 1));

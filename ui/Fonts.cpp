@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 #include <cmath>
@@ -21,5 +22,13 @@ QFont gameFont(Face face, double points)
         break;
     }
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    return font;
+}
+
+QFont fittedFont(QFont font, const QString& text, int width)
+{
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance > width)
+        font.setPixelSize(font.pixelSize() * width / advance);
     return font;
 }

@@ -7,3 +7,7 @@
 enum class Face { Rounded, Calibri, ComicBold };
 
 QFont gameFont(Face face, double points);
+
+// The font itself if the text fits the width, else the same face made just
+// small enough for it to fit.
+QFont fittedFont(QFont font, const QString& text, int width);

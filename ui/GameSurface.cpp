@@ -170,8 +170,12 @@ void GameSurface::paintBoard(QPainter& painter) const
             drawLabel(painter, layout::lblLetter(cell), text(c.Caption), font, Qt::white, Qt::AlignHCenter);
     };
     drawCell(1);
-    if (controls_.lblWordsVisible)
-        drawLabel(painter, layout::lblWords, text(controls_.lblWordsCaption), font, Qt::white, Qt::AlignLeft);
+    if (controls_.lblWordsVisible) {
+        // The answer line shows the whole title, however long, on its one line.
+        const QString answer = text(controls_.lblWordsCaption);
+        drawLabel(painter, layout::lblWords, answer, fittedFont(font, answer, layout::lblWords.width()), Qt::white,
+                  Qt::AlignLeft);
+    }
     for (int cell = 2; cell <= velmora::kBoardCells; ++cell)
         drawCell(cell);
     for (int cell = 1; cell <= velmora::kBoardCells; ++cell) {

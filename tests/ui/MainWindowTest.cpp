@@ -1,4 +1,5 @@
 #include "ApplicationSetup.h"
+#include "Fonts.h"
 #include "GameSurface.h"
 #include "TitleTable.h"
 #include "WindowFixture.h"
@@ -6,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -134,6 +136,17 @@ private slots:
             QCOMPARE(at(hanged, centre.x() - 17, 10), QColor(192, 0, 0));
         QVERIFY(anyPixel(hanged, QRect(192, 224, 300, 32), Qt::white)); // the answer line
         QVERIFY(f.window->windowTitle().startsWith(QStringLiteral("VELMORA (-")));
+    }
+
+    void theAnswerLineShowsEveryTitleWholeOnItsOneLine()
+    {
+        const QFont font = gameFont(Face::Rounded, 20.25);
+        for (const TitleGroup& group : kTitleTable) {
+            for (std::u32string_view title : group) {
+                const QString line = QStringLiteral("R: ") + QString::fromUcs4(title.data(), title.size());
+                QVERIFY2(QFontMetrics(fittedFont(font, line, 569)).horizontalAdvance(line) <= 569, qPrintable(line));
+            }
+        }
     }
 
     void theMenusCarryTheirItemsShortcutsAndCheckMark()
