@@ -34,7 +34,7 @@ void ClipPlayer::Reproducir_Sonido(const QByteArray& wavImage)
         return;
     QMetaObject::invokeMethod(audioContext_, [this, &clip] {
         {
-            SinkPlayback playback(clip);
+            SinkPlayback playback(clip, *audioContext_);
             playback.run();
         }
         clipEnded_.release();

@@ -19,17 +19,26 @@ constexpr auto kPollInterval = 5ms;
 // server has gone without the sink noticing.
 constexpr auto kGrace = 1s;
 
+// How long a stopped sink is kept for the server's late calls; far longer
+// than the stream's buffer takes to drain.
+constexpr auto kRetirement = 5s;
+
 } // namespace
 
-SinkPlayback::SinkPlayback(const DecodedClip& clip)
+SinkPlayback::SinkPlayback(const DecodedClip& clip, QObject& keeper)
     : clip_(clip)
+    , keeper_(keeper)
     , length_(clip.duration())
 {
 }
 
-// The sink is destroyed here, on the thread that made it; on PulseAudio that
-// runs this thread's pending events, which is harmless on the worker thread.
-SinkPlayback::~SinkPlayback() = default;
+SinkPlayback::~SinkPlayback()
+{
+    if (sink_ == nullptr)
+        return;
+    sink_->stop();
+    QTimer::singleShot(kRetirement, sink_, &QObject::deleteLater);
+}
 
 void SinkPlayback::run()
 {
@@ -44,10 +53,12 @@ void SinkPlayback::run()
     if (!device.isFormatSupported(format))
         return;
 
-    buffer_.setData(clip_.pcm);
-    buffer_.open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->start(&buffer_);
+    sink_ = new QAudioSink(device, format, &keeper_);
+    // The buffer goes with the sink, which may still refer to it until then.
+    auto* buffer = new QBuffer(sink_);
+    buffer->setData(clip_.pcm);
+    buffer->open(QIODevice::ReadOnly);
+    sink_->start(buffer);
     clock_.start();
     if (finished())
         return;
@@ -60,7 +71,6 @@ void SinkPlayback::run()
     });
     poll.start();
     loop_.exec();
-    sink_->stop();
 }
 
 bool SinkPlayback::finished() const

@@ -8,18 +8,23 @@
 #include <QEventLoop>
 
 #include <chrono>
-#include <memory>
 
 namespace velmora {
 
-// One playback of a decoded clip through a QAudioSink made, driven and
-// destroyed on the calling thread. The sink pulls the samples from a buffer
-// and its own thread's event loop feeds the audio server, so run() spins a
-// local event loop until the clip has been heard; it is meant for the
-// player's worker thread, never for the interface thread.
+// One playback of a decoded clip through a QAudioSink made and driven on the
+// calling thread. The sink pulls the samples from a buffer and its own
+// thread's event loop feeds the audio server, so run() spins a local event
+// loop until the clip has been heard; it is meant for the player's worker
+// thread, never for the interface thread.
+//
+// The sink outlives the playback by a few seconds, as a child of `keeper`:
+// at the end of its data a PulseAudio sink asks the server to drain the
+// stream, and the server's answer calls back into the sink even after it has
+// been stopped. Destroyed at once, the sink would take that call after its
+// death and bring the program down.
 class SinkPlayback {
 public:
-    explicit SinkPlayback(const DecodedClip& clip);
+    SinkPlayback(const DecodedClip& clip, QObject& keeper);
     ~SinkPlayback();
 
     SinkPlayback(const SinkPlayback&) = delete;
@@ -34,9 +39,9 @@ private:
     bool finished() const;
 
     const DecodedClip& clip_;
+    QObject& keeper_;
     std::chrono::microseconds length_{0};
-    QBuffer buffer_{};
-    std::unique_ptr<QAudioSink> sink_{};
+    QAudioSink* sink_ = nullptr; // a child of keeper_, retired after the clip
     QElapsedTimer clock_{};
     QEventLoop loop_{};
 };
