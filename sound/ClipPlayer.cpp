@@ -16,7 +16,14 @@ ClipPlayer::ClipPlayer()
     QMediaDevices::defaultAudioOutput();
 
     audioContext_->moveToThread(&audioThread_);
-    QObject::connect(&audioThread_, &QThread::finished, audioContext_, &QObject::deleteLater);
+    QObject::connect(&audioThread_, &QThread::finished, audioContext_, [context = audioContext_] {
+        // Sinks that may still hear from the server are left to the end of
+        // the process rather than destroyed under the server's answer.
+        const QObjectList keptSinks = context->children();
+        for (QObject* sink : keptSinks)
+            sink->setParent(nullptr);
+        context->deleteLater();
+    });
     audioThread_.setObjectName(QStringLiteral("velmora-audio"));
     audioThread_.start();
 }

@@ -29,8 +29,7 @@ public:
 private:
     QThread audioThread_{};
     // Lives on audioThread_, so work queued to it runs there; it also keeps
-    // each finished sink for a while and takes the last ones with it when
-    // the thread ends.
+    // each finished sink for a while.
     QObject* audioContext_ = nullptr;
     QSemaphore clipEnded_{0};
 };
