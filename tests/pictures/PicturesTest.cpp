@@ -1,3 +1,5 @@
+#include "Layout.h"
+
 #include <QColor>
 #include <QDir>
 #include <QDirIterator>
@@ -145,27 +147,26 @@ void PicturesTest::theBackgroundIsGrey127InEveryPixel()
 
 void PicturesTest::everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip()
 {
-    // The window shows the strip stretched to 385 x 49 with its left edge at x
-    // 184; the boxes are 33 pixels high from y 8.
+    // The window shows the strip stretched over its film-strip image, with the
+    // strike boxes laid over it.
+    const QRect strip = layout::Image1;
     const QImage shown = QImage(":/pictures/filmstrip.png")
-                             .scaled(385, 49, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .scaled(strip.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                              .convertToFormat(QImage::Format_RGB32);
     QVERIFY(!shown.isNull());
-    const std::array<std::pair<int, int>, 8> boxes{{
-        {189, 41}, {237, 40}, {284, 41}, {332, 41}, {379, 41}, {427, 41}, {475, 40}, {522, 41},
-    }};
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const auto [left, width] = boxes[i];
+    for (int box = 1; box <= velmora::kStrikeBoxes; ++box) {
+        const QRect b = layout::lblStrike(box);
         // The white frame fills the box but for its outermost pixel, which may
         // blend with the film after smoothing.
-        for (int x = left + 1; x < left + width - 1; ++x) {
-            for (int y = 9; y < 40; ++y)
-                QVERIFY2(qGray(shown.pixel(x - 184, y)) > 240, qPrintable(QString("box %1 at %2,%3").arg(i + 1).arg(x).arg(y)));
+        for (int x = b.left() + 1; x < b.right(); ++x) {
+            for (int y = b.top() + 1; y < b.bottom(); ++y)
+                QVERIFY2(qGray(shown.pixel(x - strip.left(), y)) > 240,
+                         qPrintable(QString("box %1 at %2,%3").arg(box).arg(x).arg(y)));
         }
-        if (i + 1 < boxes.size()) {
+        if (box < velmora::kStrikeBoxes) {
             // Between two boxes the film shows black.
-            const int gap = (left + width + boxes[i + 1].first) / 2;
-            QVERIFY2(qGray(shown.pixel(gap - 184, 24)) < 16, qPrintable(QString("gap after box %1").arg(i + 1)));
+            const int gap = (b.right() + 1 + layout::lblStrike(box + 1).left()) / 2;
+            QVERIFY2(qGray(shown.pixel(gap - strip.left(), 24)) < 16, qPrintable(QString("gap after box %1").arg(box)));
         }
     }
 }

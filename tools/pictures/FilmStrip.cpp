@@ -1,8 +1,9 @@
 #include "FilmStrip.h"
 
+#include "Layout.h"
+
 #include <QPainter>
 
-#include <array>
 #include <cmath>
 
 namespace velmora {
@@ -12,24 +13,12 @@ namespace {
 constexpr int kWidth = 388;
 constexpr int kHeight = 79;
 
-// The strip is shown stretched to 385 x 49 window pixels with its left edge at
-// window x 184, and the strike boxes (top 8, height 33) are laid over it. The
-// frames are placed from the boxes' window rectangles so that each white frame
-// lies under its box after stretching.
-constexpr double kShownLeft = 184.0;
-constexpr double kShownWidth = 385.0;
-constexpr double kShownHeight = 49.0;
-constexpr double kBoxTop = 8.0;
-constexpr double kBoxHeight = 33.0;
-
-struct BoxSpan {
-    int left = 0;
-    int width = 0;
-};
-
-constexpr std::array<BoxSpan, 8> kBoxes{{
-    {189, 41}, {237, 40}, {284, 41}, {332, 41}, {379, 41}, {427, 41}, {475, 40}, {522, 41},
-}};
+// The strip is shown stretched over the window's film-strip image, and the
+// strike boxes are laid over it. The frames are placed from the boxes' window
+// rectangles so that each white frame lies under its box after stretching.
+const double kShownLeft = layout::Image1.left();
+const double kShownWidth = layout::Image1.width();
+const double kShownHeight = layout::Image1.height();
 
 // One image pixel of film shows around each frame, so a hair of white may peek
 // out beside a box but never black inside it.
@@ -41,14 +30,14 @@ constexpr int kHolePitch = 12;
 constexpr int kTopHoleY = 3;
 constexpr int kBottomHoleY = 70;
 
-QRectF frameRect(const BoxSpan &box)
+QRectF frameRect(const QRect &box)
 {
     const double sx = kWidth / kShownWidth;
     const double sy = kHeight / kShownHeight;
-    const double left = std::floor((box.left - kShownLeft) * sx - kFrameMargin);
-    const double right = std::ceil((box.left + box.width - kShownLeft) * sx + kFrameMargin);
-    const double top = std::floor(kBoxTop * sy - kFrameMargin);
-    const double bottom = std::ceil((kBoxTop + kBoxHeight) * sy + kFrameMargin);
+    const double left = std::floor((box.left() - kShownLeft) * sx - kFrameMargin);
+    const double right = std::ceil((box.left() + box.width() - kShownLeft) * sx + kFrameMargin);
+    const double top = std::floor(box.top() * sy - kFrameMargin);
+    const double bottom = std::ceil((box.top() + box.height()) * sy + kFrameMargin);
     return QRectF(left, top, right - left, bottom - top);
 }
 
@@ -64,8 +53,8 @@ QImage drawFilmStrip()
     painter.setPen(Qt::NoPen);
 
     painter.setBrush(QColor(255, 255, 255));
-    for (const BoxSpan &box : kBoxes)
-        painter.drawRoundedRect(frameRect(box), 2.0, 2.0);
+    for (int box = 1; box <= velmora::kStrikeBoxes; ++box)
+        painter.drawRoundedRect(frameRect(layout::lblStrike(box)), 2.0, 2.0);
 
     // The holes run the whole length of the strip, centred on it, as if this
     // piece had been cut from a longer reel.
