@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "KeyText.h"
 #include "Layout.h"
+#include "QtText.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -21,16 +22,6 @@ const QColor kScoreBand = bgr(0x00E0E0E0);
 const QColor kDarkRed = bgr(0x00000040);
 const QColor kRope = bgr(0x0000C0C0);
 const QColor kNavy = bgr(0x00800000);
-
-QString text(std::u32string_view value)
-{
-    return QString::fromUcs4(value.data(), static_cast<qsizetype>(value.size()));
-}
-
-QString text(char32_t c)
-{
-    return c == 0 ? QString() : QString::fromUcs4(&c, 1);
-}
 
 void drawLine(QPainter& painter, const QLineF& line, const QColor& colour, int width)
 {
@@ -155,7 +146,7 @@ void GameSurface::paintEvent(QPaintEvent*)
     painter.setBrush(kScoreBand);
     painter.drawRect(layout::Shape2.adjusted(0, 0, -1, -1));
     painter.fillRect(layout::lblScore, kScoreBand);
-    drawLabel(painter, layout::lblScore, text(controls_.lblScoreCaption), gameFont(Face::Calibri, 15.75), Qt::black,
+    drawLabel(painter, layout::lblScore, qtText(controls_.lblScoreCaption), gameFont(Face::Calibri, 15.75), Qt::black,
               Qt::AlignRight);
     painter.fillRect(layout::shpPlayer, Qt::black);
     paintBanner(painter);
@@ -167,12 +158,12 @@ void GameSurface::paintBoard(QPainter& painter) const
     const auto drawCell = [&](int cell) {
         const BoardCell& c = controls_.lblLetter[static_cast<std::size_t>(cell - 1)];
         if (c.LetterVisible)
-            drawLabel(painter, layout::lblLetter(cell), text(c.Caption), font, Qt::white, Qt::AlignHCenter);
+            drawLabel(painter, layout::lblLetter(cell), qtText(c.Caption), font, Qt::white, Qt::AlignHCenter);
     };
     drawCell(1);
     if (controls_.lblWordsVisible) {
         // The answer line shows the whole title, however long, on its one line.
-        const QString answer = text(controls_.lblWordsCaption);
+        const QString answer = qtText(controls_.lblWordsCaption);
         drawLabel(painter, layout::lblWords, answer, fittedFont(font, answer, layout::lblWords.width()), Qt::white,
                   Qt::AlignLeft);
     }
@@ -227,7 +218,7 @@ void GameSurface::paintFigure(QPainter& painter) const
     if (f.prt7.Visible) {
         const QRect eyes =
             twipRect(velmora::FigureEyes::Left, f.prt7.Top, velmora::FigureEyes::Width, velmora::FigureEyes::Height);
-        drawLabel(painter, eyes, text(f.prt7.Caption), gameFont(Face::ComicBold, 12), Qt::black, Qt::AlignHCenter);
+        drawLabel(painter, eyes, qtText(f.prt7.Caption), gameFont(Face::ComicBold, 12), Qt::black, Qt::AlignHCenter);
     }
 }
 
@@ -240,7 +231,7 @@ void GameSurface::paintBanner(QPainter& painter) const
     for (int box = velmora::kStrikeBoxes; box >= 1; --box) {
         const velmora::StrikeBox& b = controls_.lblStrike[static_cast<std::size_t>(box - 1)];
         painter.fillRect(layout::lblStrike(box), bgr(static_cast<std::uint32_t>(b.BackColor)));
-        drawLabel(painter, layout::lblStrike(box), text(b.Caption), font, Qt::black, Qt::AlignHCenter);
+        drawLabel(painter, layout::lblStrike(box), qtText(b.Caption), font, Qt::black, Qt::AlignHCenter);
     }
 }
 

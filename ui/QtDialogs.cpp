@@ -1,5 +1,7 @@
 #include "QtDialogs.h"
 
+#include "QtText.h"
+
 #include <QMessageBox>
 
 using velmora::MessageAnswer;
@@ -11,7 +13,7 @@ MessageAnswer QtDialogs::showMessage(const std::u32string& text, velmora::Messag
         beforeShow_();
     QMessageBox box(parent_);
     box.setWindowTitle(QStringLiteral("Velmora"));
-    box.setText(QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size())));
+    box.setText(qtText(text));
     switch (icon) {
     case velmora::MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
     case velmora::MessageIcon::Question: box.setIcon(QMessageBox::Question); break;

@@ -8,6 +8,7 @@
 #include "KeyText.h"
 #include "Layout.h"
 #include "ProgramIcon.h"
+#include "QtText.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -18,15 +19,6 @@
 using velmora::FocusTarget;
 using velmora::TimerId;
 using velmora::WindowControls;
-
-namespace {
-
-QString text(const std::u32string& value)
-{
-    return QString::fromUcs4(value.data(), static_cast<qsizetype>(value.size()));
-}
-
-} // namespace
 
 void frmVelmora::SoundRelay::play(velmora::SoundClip clip)
 {
@@ -208,9 +200,9 @@ void frmVelmora::showState()
     const auto changed = [&](auto member) { return first || (*shown_).*member != now.*member; };
 
     if (changed(&WindowControls::Caption))
-        setWindowTitle(text(now.Caption));
+        setWindowTitle(qtText(now.Caption));
     if (changed(&WindowControls::cmdGameCaption))
-        cmdGame_->setText(text(now.cmdGameCaption));
+        cmdGame_->setText(qtText(now.cmdGameCaption));
     if (changed(&WindowControls::cmdGameEnabled))
         cmdGame_->setEnabled(now.cmdGameEnabled);
     if (changed(&WindowControls::cmdGameBackColor))
@@ -218,7 +210,7 @@ void frmVelmora::showState()
     if (changed(&WindowControls::cmdVozPicture))
         cmdVoz_->setPicture(now.cmdVozPicture == velmora::SpeakerPicture::On ? speakerOn_ : speakerOff_);
     if (changed(&WindowControls::cmdVozToolTip))
-        cmdVoz_->setToolTip(text(now.cmdVozToolTip));
+        cmdVoz_->setToolTip(qtText(now.cmdVozToolTip));
     if (changed(&WindowControls::mnuMenuNewEnabled))
         mnuMenuNew_->setEnabled(now.mnuMenuNewEnabled);
     if (changed(&WindowControls::mnuSoundsChecked))
@@ -226,7 +218,7 @@ void frmVelmora::showState()
     if (changed(&WindowControls::frmeAnsVisible))
         frmeAns_->setVisible(now.frmeAnsVisible);
     if (txtWord_->text().toStdU32String() != now.txtWord)
-        txtWord_->setText(text(now.txtWord));
+        txtWord_->setText(qtText(now.txtWord));
     shown_ = now;
     surface_->refresh();
 }
