@@ -44,6 +44,15 @@ constexpr int intervalMs(TimerId id)
     }
 }
 
+// The followers re-derive part of the picture from the state on every tick:
+// the board from the title, the figure from the strike boxes. A follower's
+// tick that finds nothing changed since its last tick changes nothing, so a
+// host may hold such ticks back until something has changed.
+constexpr bool isFollower(TimerId id)
+{
+    return id == TimerId::tmrWord || id == TimerId::tmrHanged;
+}
+
 // Told whenever a timer starts or stops. Starting a running timer changes
 // nothing, so a pending tick is never pushed back by a second start.
 class TimerHost {

@@ -33,7 +33,10 @@ frmVelmora::frmVelmora(WindowServices services, QWidget* parent)
     for (TimerId id : velmora::kAllTimers) {
         QTimer& timer = timers_[static_cast<std::size_t>(id)];
         timer.setTimerType(id == TimerId::tmrScore ? Qt::PreciseTimer : Qt::CoarseTimer);
-        connect(&timer, &QTimer::timeout, this, [this, id] { handle([this, id] { game_.onTimer(id); }); });
+        if (velmora::isFollower(id))
+            connect(&timer, &QTimer::timeout, this, [this, id] { followerTick(id); });
+        else
+            connect(&timer, &QTimer::timeout, this, [this, id] { handle([this, id] { game_.onTimer(id); }); });
     }
     setWindowTitle(QStringLiteral("VELMORA (NUEVO)"));
     setWindowIcon(programIcon());
@@ -188,7 +191,29 @@ template <typename Handler>
 void frmVelmora::handle(Handler&& handler)
 {
     handler();
+    wakeFollowers();
     showState();
+}
+
+void frmVelmora::followerTick(TimerId id)
+{
+    const WindowControls controls = game_.controls();
+    const velmora::RoundState round = game_.round();
+    game_.onTimer(id);
+    if (game_.controls() == controls && game_.round() == round)
+        timers_[static_cast<std::size_t>(id)].stop();
+    else
+        wakeFollowers();
+    showState();
+}
+
+void frmVelmora::wakeFollowers()
+{
+    for (TimerId id : velmora::kAllTimers) {
+        QTimer& timer = timers_[static_cast<std::size_t>(id)];
+        if (velmora::isFollower(id) && game_.timerEnabled(id) && !timer.isActive())
+            timer.start(velmora::intervalMs(id));
+    }
 }
 
 void frmVelmora::showState()

@@ -53,6 +53,11 @@ private:
     // Runs one of the rules' handlers, then shows the state it left.
     template <typename Handler>
     void handle(Handler&& handler);
+
+    // A follower's tick. A tick that changed nothing puts its timer to rest
+    // until the next change, so an idle window wakes up for nothing.
+    void followerTick(velmora::TimerId id);
+    void wakeFollowers();
     void showState();
 
     void setFocus(velmora::FocusTarget target) override;

@@ -97,6 +97,18 @@ private slots:
                 h.game.cmdGame_Click();
                 ++rounds;
             }
+            // A follower's second tick in a row changes nothing, which lets
+            // the window rest its timer until something changes.
+            for (TimerId id : kAllTimers) {
+                if (isFollower(id) && h.game.timerEnabled(id)) {
+                    h.game.onTimer(id);
+                    const WindowControls controls = h.controls();
+                    const RoundState round = h.round();
+                    h.game.onTimer(id);
+                    QVERIFY2(h.controls() == controls && h.round() == round,
+                             qPrintable(QStringLiteral("event %1: a repeated follower tick changed the state").arg(event)));
+                }
+            }
             const QString broken = brokenInvariant(h);
             QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("event %1: %2").arg(event).arg(broken)));
         }
