@@ -1,24 +1,66 @@
-# The desktop entry, the icons and the Debian package. The program and its help
+# The desktop entry, the icons, the software-centre metadata, the manual pages,
+# the package's own documents and the Debian package. The program and its help
 # page are installed by startup/.
 include(GNUInstallDirs)
 
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/velmora.desktop
+set(velmora_id org.vastrel.Velmora)
+set(velmora_maintainer "VASTREL <velmora@vastrel.example>")
+set(velmora_homepage https://vastrel.example/velmora/)
+
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${velmora_id}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${velmora_id}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 96 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/velmora-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
     RENAME velmora.png)
 endforeach()
 
+# Debian wants manual pages and the changelog compressed, at the highest level
+# and without a time stamp in the gzip header, so the same sources always make
+# the same bytes.
+find_program(VELMORA_GZIP gzip REQUIRED)
+set(velmora_packaging_dir ${PROJECT_BINARY_DIR}/packaging)
+set(velmora_compressed)
+foreach(pair "velmora.6:man/velmora.6.gz" "velmora.es.6:man/es/velmora.6.gz" "changelog:changelog.gz")
+  string(REPLACE ":" ";" pair ${pair})
+  list(GET pair 0 source)
+  list(GET pair 1 target)
+  get_filename_component(target_dir ${velmora_packaging_dir}/${target} DIRECTORY)
+  add_custom_command(OUTPUT ${velmora_packaging_dir}/${target}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${target_dir}
+    COMMAND ${VELMORA_GZIP} -9n -c ${CMAKE_CURRENT_LIST_DIR}/${source} > ${velmora_packaging_dir}/${target}
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${source}
+    VERBATIM)
+  list(APPEND velmora_compressed ${velmora_packaging_dir}/${target})
+endforeach()
+add_custom_target(velmora_compressed_documents ALL DEPENDS ${velmora_compressed})
+
+install(FILES ${velmora_packaging_dir}/man/velmora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${velmora_packaging_dir}/man/es/velmora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/es/man6)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${velmora_packaging_dir}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME velmora)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR VASTREL)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Ahorcado de títulos de películas")
+# Debian shows the long description as written: lines of at most 80
+# characters, paragraphs apart by an empty line.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Juego del ahorcado en español: adivine el título de la película letra a letra, o escriba el título entero y júguese la partida.")
+"Juego del ahorcado en español: adivine el título de la película letra a
+letra antes de que el muñeco acabe en la horca, o escriba el título entero
+y júguese la partida.
+
+Quinientos títulos, ocho casillas de fallos, un marcador de puntos y seis
+efectos de sonido que se pueden apagar.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER VASTREL)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${velmora_maintainer})
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${velmora_homepage})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # dpkg-shlibdeps reads the Qt, sound and C++ libraries the program links to;

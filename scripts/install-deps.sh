@@ -10,8 +10,8 @@ packages=(
   libsndfile1-dev
   # Headless window and audio tests
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
-  # Installing and checking the desktop entry
-  desktop-file-utils dpkg-dev
+  # Installing and checking the desktop entry, the package and its metadata
+  desktop-file-utils dpkg-dev lintian appstream man-db
   # Regenerating the sound clips
   sox lame
 )

@@ -26,5 +26,9 @@ void prepareApplication(QApplication& app)
 
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // A desktop matches the windows to the desktop entry, for their name and
+    // icon in its task list: on Wayland by this name, on X11 by the window
+    // class that the entry names.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vastrel.Velmora"));
     QApplication::setWindowIcon(programIcon());
 }

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Makes the Debian package from a built tree, checks its files and the
-# libraries it asks for, unpacks it into a temporary root and starts the
+# Makes the Debian package from a built tree and checks it as a distributor
+# would: its files and the libraries it asks for, lintian with no error and no
+# warning, the software-centre metadata, the manual pages, the licences in the
+# copyright file; then unpacks it into a temporary root and starts the
 # unpacked program until its main window shows. Run under with-xvfb.sh.
 # Usage: package-test.sh BUILD_DIR
 set -euo pipefail
 build=$1
+fonts=$(cd "$(dirname "$0")/../../assets/fonts" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-package.XXXXXX")
 pid=""
 cleanup() {
@@ -19,8 +22,12 @@ deb=$(ls "$work"/out/velmora_*.deb)
 echo "package: $(basename "$deb")"
 
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/velmora ./usr/share/velmora/ayuda.html ./usr/share/applications/velmora.desktop \
-            ./usr/share/icons/hicolor/48x48/apps/velmora.png; do
+for file in ./usr/games/velmora ./usr/share/velmora/ayuda.html \
+            ./usr/share/applications/org.vastrel.Velmora.desktop \
+            ./usr/share/metainfo/org.vastrel.Velmora.metainfo.xml \
+            ./usr/share/icons/hicolor/48x48/apps/velmora.png \
+            ./usr/share/man/man6/velmora.6.gz ./usr/share/man/es/man6/velmora.6.gz \
+            ./usr/share/doc/velmora/copyright ./usr/share/doc/velmora/changelog.gz; do
   grep -q " ${file}$" <<<"$contents" || fail "the package lacks $file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -28,12 +35,53 @@ for library in libqt6widgets6 libqt6multimedia6 libsndfile1; do
   grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
 
+# Run as root, lintian first says that it should not be; that line is no
+# finding about the package.
+if ! report=$(lintian --fail-on error,warning "$deb" 2>&1); then
+  fail "lintian: $report"
+fi
+report=$(grep -v 'running with root privileges is not recommended' <<<"$report" || true)
+echo "lintian: no errors or warnings${report:+ (notes: $(tr '\n' ' ' <<<"$report"))}"
+
 dpkg-deb -x "$deb" "$work/root"
-PULSE_SERVER=unix:/nonexistent/velmora-no-sound "$work/root/usr/bin/velmora" &
+
+# Validating the whole tree also checks that the metadata's launchable is a
+# desktop entry in the package.
+appstreamcli validate-tree --no-net --strict "$work/root" >"$work/appstream.txt" 2>&1 \
+  || fail "appstreamcli: $(cat "$work/appstream.txt")"
+
+# Both manual pages render without a warning and name the keys and the program.
+for page in man/man6/velmora.6.gz:KEYS man/es/man6/velmora.6.gz:TECLAS; do
+  file=$work/root/usr/share/${page%%:*}
+  text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>"$work/man-warnings.txt") \
+    || fail "man cannot render $file"
+  [ ! -s "$work/man-warnings.txt" ] || fail "man warns about $file: $(cat "$work/man-warnings.txt")"
+  for word in "${page##*:}" F1 F2 F3 /usr/games/velmora; do
+    grep -q -- "$word" <<<"$text" || fail "the manual page $file does not mention $word"
+  done
+done
+
+# The fonts travel with their copyright holders and the whole of their licence.
+copyright=$work/root/usr/share/doc/velmora/copyright
+for font in "$fonts"/*.ttf "$fonts"/*.otf; do
+  grep -q "^Files: assets/fonts/$(basename "$font")$" "$copyright" \
+    || fail "the copyright file does not name $(basename "$font")"
+done
+grep -q '^License: OFL-1.1$' "$copyright" \
+  && grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$copyright" \
+  && grep -q 'OTHER DEALINGS IN THE FONT SOFTWARE\.$' "$copyright" \
+  || fail "the copyright file does not carry the text of the SIL Open Font License"
+
+# A desktop on X11 finds the window's desktop entry by the window class the
+# entry names.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$work/root/usr/share/applications/org.vastrel.Velmora.desktop")
+PULSE_SERVER=unix:/nonexistent/velmora-no-sound "$work/root/usr/games/velmora" &
 pid=$!
 for _ in $(seq 1 300); do
-  if xdotool search --onlyvisible --name '^VELMORA' >/dev/null 2>&1; then
+  if window=$(xdotool search --onlyvisible --name '^VELMORA' 2>/dev/null | head -n 1) && [ -n "$window" ]; then
     echo "the unpacked program shows its main window"
+    xprop -id "$window" WM_CLASS | grep -q "\"$wm_class\"" \
+      || fail "the window's class is not the desktop entry's '$wm_class': $(xprop -id "$window" WM_CLASS)"
     exit 0
   fi
   kill -0 "$pid" 2>/dev/null || fail "the unpacked program ended by itself"
