@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitized pictures clips clean
+.PHONY: all deps configure build run test test-sanitized pictures clips screenshot clean
 
 all: build
 
@@ -39,6 +39,10 @@ pictures: deps
 
 clips: deps
 	@tools/clips/make-clips.sh
+
+# Photograph a round in progress for the README and the software centres.
+screenshot: build
+	@tests/support/with-xvfb.sh tools/screenshot/make-screenshot.sh $(BUILD)/startup/velmora docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
