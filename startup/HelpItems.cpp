@@ -6,11 +6,23 @@
 
 namespace velmora {
 
-HelpItems::HelpItems(QUrl helpPage, std::unique_ptr<NetworkCheck> network,
-                     std::unique_ptr<UrlOpener> browser, std::unique_ptr<HelpDialogs> dialogs)
+namespace {
+
+bool isWebAddress(const QUrl& address)
+{
+    return address.scheme() == QStringLiteral("http") || address.scheme() == QStringLiteral("https");
+}
+
+} // namespace
+
+HelpItems::HelpItems(QUrl helpPage, QUrl shippedPage, std::unique_ptr<NetworkCheck> network,
+                     std::unique_ptr<UrlOpener> browser, std::unique_ptr<HelpViewer> viewer,
+                     std::unique_ptr<HelpDialogs> dialogs)
     : helpPage_(std::move(helpPage))
+    , shippedPage_(std::move(shippedPage))
     , network_(std::move(network))
     , browser_(std::move(browser))
+    , viewer_(std::move(viewer))
     , dialogs_(std::move(dialogs))
 {
 }
@@ -20,14 +32,20 @@ void HelpItems::mnuHelpAyuda_Click(QWidget* window)
     // Whatever fails here ends the item without a word: the player is told
     // only about a missing connection, and what was done before stays done.
     try {
-        if (!network_->isConnected()) {
+        // A page on this machine opens with or without a network.
+        if (isWebAddress(helpPage_) && !network_->isConnected()) {
             dialogs_->information(window, QStringLiteral("Velmora"),
                                   QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
             return;
         }
-        // The desktop's browser gives no loading state to wait for, and a
-        // browser that cannot be started is one more silent failure.
-        browser_->open(helpPage_);
+        // The desktop's browser gives no loading state to wait for.
+        if (browser_->open(helpPage_))
+            return;
+        // Without a browser the program shows the page it ships in its own
+        // window; it cannot show a web page, so a web help page is replaced
+        // by the shipped one too.
+        if (!shippedPage_.isEmpty())
+            viewer_->show(window, shippedPage_);
     } catch (...) {
     }
 }

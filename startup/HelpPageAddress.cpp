@@ -6,18 +6,24 @@
 
 namespace velmora {
 
+QUrl shippedHelpPage(const HelpPageLocations& locations)
+{
+    const QUrl configured(locations.configuredAddress);
+    const QString configuredPage = configured.isLocalFile() ? configured.toLocalFile() : QString();
+    for (const QString& page : {locations.besideProgram, configuredPage, locations.inBuildTree}) {
+        if (!page.isEmpty() && QFileInfo(page).isFile())
+            return QUrl::fromLocalFile(page);
+    }
+    return {};
+}
+
 QUrl helpPageAddress(const HelpPageLocations& locations)
 {
     const QUrl configured(locations.configuredAddress);
     if (!configured.isLocalFile())
         return configured;
-
-    for (const QString& page :
-         {locations.besideProgram, configured.toLocalFile(), locations.inBuildTree}) {
-        if (!page.isEmpty() && QFileInfo(page).isFile())
-            return QUrl::fromLocalFile(page);
-    }
-    return configured;
+    const QUrl shipped = shippedHelpPage(locations);
+    return shipped.isEmpty() ? configured : shipped;
 }
 
 HelpPageLocations helpPageLocationsFor(const QString& programDirectory)
@@ -33,6 +39,11 @@ HelpPageLocations helpPageLocationsFor(const QString& programDirectory)
 QUrl helpPageAddress()
 {
     return helpPageAddress(helpPageLocationsFor(QCoreApplication::applicationDirPath()));
+}
+
+QUrl shippedHelpPage()
+{
+    return shippedHelpPage(helpPageLocationsFor(QCoreApplication::applicationDirPath()));
 }
 
 } // namespace velmora

@@ -1,47 +1,46 @@
 #include "SystemNetworkCheck.h"
 
-#include <QNetworkInformation>
-#include <QNetworkInterface>
+#include <algorithm>
+
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <sys/socket.h>
 
 namespace velmora {
 
 namespace {
 
-bool anyInterfaceWithAnAddress()
+std::vector<InterfaceAddress> interfaceAddresses()
 {
-    const auto interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface& networkInterface : interfaces) {
-        const auto flags = networkInterface.flags();
-        if (flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning)
-            && !flags.testFlag(QNetworkInterface::IsLoopBack)
-            && !networkInterface.addressEntries().isEmpty())
-            return true;
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0)
+        return {};
+    std::vector<InterfaceAddress> addresses;
+    for (const ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
+        const int family = entry->ifa_addr != nullptr ? entry->ifa_addr->sa_family : AF_UNSPEC;
+        addresses.push_back({
+            .up = (entry->ifa_flags & IFF_UP) != 0,
+            .running = (entry->ifa_flags & IFF_RUNNING) != 0,
+            .loopback = (entry->ifa_flags & IFF_LOOPBACK) != 0,
+            .internet = family == AF_INET || family == AF_INET6,
+        });
     }
-    return false;
+    freeifaddrs(list);
+    return addresses;
 }
 
 } // namespace
 
+bool anyWorkingInterface(const std::vector<InterfaceAddress>& addresses)
+{
+    return std::ranges::any_of(addresses, [](const InterfaceAddress& address) {
+        return address.up && address.running && !address.loopback && address.internet;
+    });
+}
+
 bool SystemNetworkCheck::isConnected()
 {
-    // The default backend needs the system bus, which many machines lack; asking
-    // for reachability loads whichever backend can tell it.
-    if (QNetworkInformation::instance() == nullptr)
-        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
-
-    if (const QNetworkInformation* information = QNetworkInformation::instance()) {
-        switch (information->reachability()) {
-        case QNetworkInformation::Reachability::Disconnected:
-            return false;
-        case QNetworkInformation::Reachability::Local:
-        case QNetworkInformation::Reachability::Site:
-        case QNetworkInformation::Reachability::Online:
-            return true;
-        case QNetworkInformation::Reachability::Unknown:
-            break;
-        }
-    }
-    return anyInterfaceWithAnAddress();
+    return anyWorkingInterface(interfaceAddresses());
 }
 
 } // namespace velmora

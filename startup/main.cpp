@@ -6,6 +6,7 @@
 #include "SoundCuePlayer.h"
 #include "StandardHelpDialogs.h"
 #include "SystemNetworkCheck.h"
+#include "TextBrowserHelpViewer.h"
 #include "frmInicio.h"
 #include "frmVelmora.h"
 
@@ -17,9 +18,10 @@ int main(int argc, char* argv[])
     prepareApplication(app);
 
     // The Help menu lives as long as the program, longer than the main window.
-    velmora::HelpItems help(velmora::helpPageAddress(),
+    velmora::HelpItems help(velmora::helpPageAddress(), velmora::shippedHelpPage(),
                             std::make_unique<velmora::SystemNetworkCheck>(),
                             std::make_unique<velmora::DesktopUrlOpener>(),
+                            std::make_unique<velmora::TextBrowserHelpViewer>(),
                             std::make_unique<velmora::StandardHelpDialogs>());
 
     auto* splash = new frmInicio([&help]() -> QWidget* {

@@ -15,6 +15,11 @@ namespace {
 struct Record {
     int networkChecks = 0;
     std::vector<QUrl> opened{};
+    struct Shown {
+        QWidget* owner = nullptr;
+        QUrl page;
+    };
+    std::vector<Shown> shownInWindow{};
     struct Box {
         QString kind;
         QWidget* owner = nullptr;
@@ -58,6 +63,16 @@ private:
     bool succeeds_ = true;
 };
 
+class FakeHelpViewer final : public velmora::HelpViewer {
+public:
+    explicit FakeHelpViewer(Record& record) : record_(record) {}
+
+    void show(QWidget* owner, const QUrl& page) override { record_.shownInWindow.push_back({owner, page}); }
+
+private:
+    Record& record_;
+};
+
 class FakeHelpDialogs final : public velmora::HelpDialogs {
 public:
     explicit FakeHelpDialogs(Record& record) : record_(record) {}
@@ -76,12 +91,17 @@ private:
     Record& record_;
 };
 
-const QUrl helpPage(QStringLiteral("file:///usr/share/velmora/ayuda.html"));
+const QUrl shippedPage(QStringLiteral("file:///usr/share/velmora/ayuda.html"));
+const QUrl webPage(QStringLiteral("https://velmora.example/ayuda.html"));
 
-velmora::HelpItems makeHelp(Record& record, Network network, bool browserStarts = true)
+enum class Browser { Starts, Missing };
+
+velmora::HelpItems makeHelp(Record& record, const QUrl& helpPage, Network network,
+                            Browser browser = Browser::Starts, const QUrl& shipped = shippedPage)
 {
-    return velmora::HelpItems(helpPage, std::make_unique<FakeNetworkCheck>(record, network),
-                              std::make_unique<FakeUrlOpener>(record, browserStarts),
+    return velmora::HelpItems(helpPage, shipped, std::make_unique<FakeNetworkCheck>(record, network),
+                              std::make_unique<FakeUrlOpener>(record, browser == Browser::Starts),
+                              std::make_unique<FakeHelpViewer>(record),
                               std::make_unique<FakeHelpDialogs>(record));
 }
 
@@ -91,15 +111,16 @@ class HelpItemsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void offlineHelpShowsOnlyTheConnectionMessageTitledVelmora()
+    void offlineWebHelpShowsOnlyTheConnectionMessageTitledVelmora()
     {
         Record record;
-        auto help = makeHelp(record, Network::Down);
+        auto help = makeHelp(record, webPage, Network::Down);
         QWidget window;
         help.mnuHelpAyuda_Click(&window);
 
         QCOMPARE(record.networkChecks, 1);
         QVERIFY(record.opened.empty());
+        QVERIFY(record.shownInWindow.empty());
         QCOMPARE(record.boxes.size(), std::size_t{1});
         QCOMPARE(record.boxes[0].kind, QStringLiteral("information"));
         QCOMPARE(record.boxes[0].owner, &window);
@@ -108,53 +129,87 @@ private slots:
                  QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
     }
 
-    void onlineHelpOpensTheHelpPageAndShowsNoBox()
+    void onlineWebHelpOpensTheHelpPageInTheBrowserAndShowsNoBox()
     {
         Record record;
-        auto help = makeHelp(record, Network::Up);
+        auto help = makeHelp(record, webPage, Network::Up);
         QWidget window;
         help.mnuHelpAyuda_Click(&window);
 
         QCOMPARE(record.networkChecks, 1);
-        QCOMPARE(record.opened, std::vector<QUrl>{helpPage});
+        QCOMPARE(record.opened, std::vector<QUrl>{webPage});
+        QVERIFY(record.shownInWindow.empty());
         QVERIFY(record.boxes.empty());
     }
 
-    void helpTwiceOpensThePageTwice()
+    void theShippedPageOpensInTheBrowserWithoutAskingTheNetwork()
     {
         Record record;
-        auto help = makeHelp(record, Network::Up);
+        auto help = makeHelp(record, shippedPage, Network::Down);
         QWidget window;
         help.mnuHelpAyuda_Click(&window);
         help.mnuHelpAyuda_Click(&window);
-        QCOMPARE(record.opened, (std::vector<QUrl>{helpPage, helpPage}));
+
+        QCOMPARE(record.networkChecks, 0);
+        QCOMPARE(record.opened, (std::vector<QUrl>{shippedPage, shippedPage}));
+        QVERIFY(record.shownInWindow.empty());
+        QVERIFY(record.boxes.empty());
     }
 
-    void aBrowserThatCannotStartEndsTheItemSilently()
+    void withoutBrowserOrNetworkTheShippedPageShowsInTheProgramsOwnWindow()
     {
         Record record;
-        auto help = makeHelp(record, Network::Up, false);
+        auto help = makeHelp(record, shippedPage, Network::Down, Browser::Missing);
+        QWidget window;
+        help.mnuHelpAyuda_Click(&window);
+
+        QCOMPARE(record.opened, std::vector<QUrl>{shippedPage});
+        QCOMPARE(record.shownInWindow.size(), std::size_t{1});
+        QCOMPARE(record.shownInWindow[0].owner, &window);
+        QCOMPARE(record.shownInWindow[0].page, shippedPage);
+        QVERIFY(record.boxes.empty());
+    }
+
+    void withoutABrowserAWebHelpPageGivesWayToTheShippedPage()
+    {
+        Record record;
+        auto help = makeHelp(record, webPage, Network::Up, Browser::Missing);
+        QWidget window;
+        help.mnuHelpAyuda_Click(&window);
+
+        QCOMPARE(record.opened, std::vector<QUrl>{webPage});
+        QCOMPARE(record.shownInWindow.size(), std::size_t{1});
+        QCOMPARE(record.shownInWindow[0].page, shippedPage);
+        QVERIFY(record.boxes.empty());
+    }
+
+    void withoutABrowserOrAShippedPageTheItemEndsSilently()
+    {
+        Record record;
+        auto help = makeHelp(record, webPage, Network::Up, Browser::Missing, QUrl());
         QWidget window;
         help.mnuHelpAyuda_Click(&window);
         QCOMPARE(record.opened.size(), std::size_t{1});
+        QVERIFY(record.shownInWindow.empty());
         QVERIFY(record.boxes.empty());
     }
 
     void aFailingConnectionCheckEndsTheItemSilently()
     {
         Record record;
-        auto help = makeHelp(record, Network::Broken);
+        auto help = makeHelp(record, webPage, Network::Broken);
         QWidget window;
         help.mnuHelpAyuda_Click(&window);
         QCOMPARE(record.networkChecks, 1);
         QVERIFY(record.opened.empty());
+        QVERIFY(record.shownInWindow.empty());
         QVERIFY(record.boxes.empty());
     }
 
     void aboutShowsThePlatformLineThenTheMakerAndVersion10()
     {
         Record record;
-        auto help = makeHelp(record, Network::Up);
+        auto help = makeHelp(record, webPage, Network::Up);
         QWidget window;
         help.mnuHelpAbout_Click(&window);
 

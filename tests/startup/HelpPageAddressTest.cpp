@@ -24,7 +24,7 @@ class HelpPageAddressTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aWebAddressIsUsedAsItIsEvenWhenPagesExist()
+    void aWebAddressIsUsedAsItIsWhileTheShippedPageIsStillFound()
     {
         QTemporaryDir root;
         const auto locations = velmora::HelpPageLocations{
@@ -34,6 +34,7 @@ private slots:
         };
         QCOMPARE(velmora::helpPageAddress(locations),
                  QUrl(QStringLiteral("https://example.org/velmora/ayuda.html")));
+        QCOMPARE(velmora::shippedHelpPage(locations), QUrl::fromLocalFile(locations.besideProgram));
     }
 
     void thePageInstalledBesideTheProgramComesFirst()
@@ -73,7 +74,7 @@ private slots:
         QCOMPARE(velmora::helpPageAddress(locations), QUrl::fromLocalFile(build));
     }
 
-    void withNoPageAnywhereTheConfiguredAddressStands()
+    void withNoPageAnywhereTheConfiguredAddressStandsAndNoneIsShipped()
     {
         QTemporaryDir root;
         const QUrl configured = QUrl::fromLocalFile(root.filePath(QStringLiteral("usr/share/velmora/ayuda.html")));
@@ -83,6 +84,7 @@ private slots:
             .inBuildTree = root.filePath(QStringLiteral("build/help/ayuda.html")),
         };
         QCOMPARE(velmora::helpPageAddress(locations), configured);
+        QVERIFY(velmora::shippedHelpPage(locations).isEmpty());
     }
 
     void aProgramInABinFolderLooksForItsPageInTheSiblingShareFolder()

@@ -1,0 +1,11 @@
+// Prints what the program's network check says of the machine it runs on,
+// "connected" or "offline". The help window test runs it with no network.
+#include "SystemNetworkCheck.h"
+
+#include <cstdio>
+
+int main()
+{
+    std::puts(velmora::SystemNetworkCheck().isConnected() ? "connected" : "offline");
+    return 0;
+}

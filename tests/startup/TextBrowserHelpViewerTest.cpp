@@ -1,0 +1,85 @@
+#include "TextBrowserHelpViewer.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QUrl>
+
+#include <vector>
+
+namespace {
+
+const QUrl shippedPage = QUrl::fromLocalFile(QStringLiteral(VELMORA_SHIPPED_HELP_PAGE));
+
+std::vector<QTextBrowser*> helpWindows()
+{
+    std::vector<QTextBrowser*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* browser = qobject_cast<QTextBrowser*>(widget); browser != nullptr && browser->isVisible())
+            windows.push_back(browser);
+    }
+    return windows;
+}
+
+} // namespace
+
+class TextBrowserHelpViewerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpAskedTwiceShowsOneWindowTitledAyudaDeVelmoraBesideTheGame()
+    {
+        QWidget game;
+        game.show();
+        velmora::TextBrowserHelpViewer viewer;
+        viewer.show(&game, shippedPage);
+        viewer.show(&game, shippedPage);
+
+        const auto windows = helpWindows();
+        QCOMPARE(windows.size(), std::size_t{1});
+        QCOMPARE(windows[0]->windowTitle(), QStringLiteral("Ayuda de Velmora"));
+        QCOMPARE(windows[0]->parentWidget(), &game);
+        QVERIFY(!windows[0]->isModal());
+    }
+
+    void theWindowGoesWithTheGameAndComesBackOnTheNextRequest()
+    {
+        velmora::TextBrowserHelpViewer viewer;
+        {
+            QWidget game;
+            viewer.show(&game, shippedPage);
+            QCOMPARE(helpWindows().size(), std::size_t{1});
+        }
+        QVERIFY(helpWindows().empty());
+        QWidget nextGame;
+        viewer.show(&nextGame, shippedPage);
+        QCOMPARE(helpWindows().size(), std::size_t{1});
+    }
+
+    void theShippedPageShowsWithItsStylesheetAndItsLinksMoveWithinIt()
+    {
+        QWidget game;
+        velmora::TextBrowserHelpViewer viewer;
+        viewer.show(&game, shippedPage);
+        QTextBrowser* window = helpWindows().at(0);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+
+        // The page's background comes from its stylesheet.
+        QCOMPARE(window->document()->rootFrame()->frameFormat().background().color(), QColor(0xf4, 0xf4, 0xf0));
+
+        // A click between two letters of the contents' link to the points.
+        QTextCursor link = window->document()->find(QStringLiteral("Los puntos"));
+        QVERIFY(!link.isNull());
+        link.setPosition(link.selectionStart() + 1);
+        QCOMPARE(window->verticalScrollBar()->value(), 0);
+        QTest::mouseClick(window->viewport(), Qt::LeftButton, {}, window->cursorRect(link).center());
+        QCOMPARE(window->source().fragment(), QStringLiteral("puntos"));
+        QVERIFY(window->verticalScrollBar()->value() > 0);
+    }
+};
+
+QTEST_MAIN(TextBrowserHelpViewerTest)
+#include "TextBrowserHelpViewerTest.moc"
