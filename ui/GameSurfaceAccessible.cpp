@@ -48,24 +48,26 @@ int GameSurfaceAccessible::childCount() const
     return kPartCount + QAccessibleWidget::childCount();
 }
 
-// The painted parts come first, then the widgets on the surface.
+// The widgets on the surface come first, so that where one lies over a
+// painted part, as the open answer box over the answer line, a point there
+// finds the widget.
 QAccessibleInterface* GameSurfaceAccessible::child(int index) const
 {
-    if (index < 0)
+    const int widgets = QAccessibleWidget::childCount();
+    if (index < 0 || index >= widgets + kPartCount)
         return nullptr;
-    if (index < kPartCount)
-        return QAccessible::accessibleInterface(parts_[static_cast<std::size_t>(index)]);
-    return QAccessibleWidget::child(index - kPartCount);
+    if (index < widgets)
+        return QAccessibleWidget::child(index);
+    return QAccessible::accessibleInterface(parts_[static_cast<std::size_t>(index - widgets)]);
 }
 
 int GameSurfaceAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
     for (int i = 0; i < kPartCount; ++i) {
         if (QAccessible::accessibleInterface(parts_[static_cast<std::size_t>(i)]) == child)
-            return i;
+            return QAccessibleWidget::childCount() + i;
     }
-    const int index = QAccessibleWidget::indexOfChild(child);
-    return index < 0 ? -1 : index + kPartCount;
+    return QAccessibleWidget::indexOfChild(child);
 }
 
 QAccessibleInterface* GameSurfaceAccessible::part(PaintedPart part) const

@@ -7,8 +7,8 @@
 class GameSurface;
 
 // What assistive technology sees of the game surface: its widgets (the
-// buttons and the answer box) and, as children of their own, the painted
-// parts a player must hear to play — the board, the strike boxes, the
+// buttons and the answer box) and, after them as children of their own, the
+// painted parts a player must hear to play — the board, the strike boxes, the
 // figure, the score and the answer line.
 class GameSurfaceAccessible final : public QAccessibleWidget {
 public:

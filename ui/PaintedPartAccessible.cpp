@@ -97,7 +97,8 @@ QString PaintedPartAccessible::text(QAccessible::Text t) const
 
 QRect PaintedPartAccessible::rect() const
 {
-    if (!surface_)
+    // A hidden part takes no room, so a point over it finds what is shown.
+    if (!surface_ || !isShown(part_, surface_->controls()))
         return {};
     const QRect local = partRect(part_);
     return QRect(surface_->mapToGlobal(local.topLeft()), local.size());

@@ -252,6 +252,11 @@ private slots:
         QAccessibleInterface* surfaceInterface = QAccessible::queryAccessibleInterface(surface);
         QCOMPARE(score->parent(), surfaceInterface);
         QCOMPARE(surfaceInterface->child(surfaceInterface->indexOfChild(score)), score);
+        const QPoint onBoard = surface->mapToGlobal(layout::lblLetter(20).center());
+        QCOMPARE(surfaceInterface->childAt(onBoard.x(), onBoard.y())->text(QAccessible::Name),
+                 QStringLiteral("Tablero"));
+        const QPoint onHiddenAnswer = surface->mapToGlobal(layout::lblWords.center());
+        QCOMPARE(surfaceInterface->childAt(onHiddenAnswer.x(), onHiddenAnswer.y()), nullptr);
 
         for (QAbstractButton* b : surface->findChildren<QAbstractButton*>())
             QVERIFY2(!QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name).isEmpty(),
