@@ -238,10 +238,10 @@ void frmVelmora::showState()
         cmdGame_->setEnabled(now.cmdGameEnabled);
     if (changed(&WindowControls::cmdGameBackColor))
         cmdGame_->setBackground(bgr(now.cmdGameBackColor));
-    if (changed(&WindowControls::cmdVozPicture))
+    if (changed(&WindowControls::cmdVozPicture)) {
         cmdVoz_->setPicture(now.cmdVozPicture == velmora::SpeakerPicture::On ? speakerOn_ : speakerOff_);
-    if (changed(&WindowControls::cmdVozPicture))
         cmdVoz_->setChecked(now.cmdVozPicture == velmora::SpeakerPicture::On);
+    }
     if (changed(&WindowControls::cmdVozToolTip))
         cmdVoz_->setToolTip(qtText(now.cmdVozToolTip));
     if (changed(&WindowControls::mnuMenuNewEnabled))
