@@ -10,6 +10,8 @@ packages=(
   libsndfile1-dev
   # Headless window and audio tests
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
+  # Reading the window as a screen reader does
+  dbus at-spi2-core python3-pyatspi
   # Installing and checking the desktop entry, the package and its metadata
   desktop-file-utils dpkg-dev lintian appstream man-db
   # Regenerating the sound clips

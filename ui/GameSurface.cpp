@@ -1,10 +1,12 @@
 #include "GameSurface.h"
 
 #include "Fonts.h"
+#include "GameSurfaceAccessible.h"
 #include "KeyText.h"
 #include "Layout.h"
 #include "QtText.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -95,12 +97,15 @@ GameSurface::GameSurface(const WindowControls& controls, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    GameSurfaceAccessible::install();
 }
 
 void GameSurface::refresh()
 {
     if (controls_ == painted_)
         return;
+    if (QAccessible::isActive())
+        GameSurfaceAccessible::announceChanges(*this, painted_);
     const QRegion region = changedRegion();
     painted_ = controls_;
     if (!region.isEmpty())

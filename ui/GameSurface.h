@@ -23,6 +23,9 @@ public:
     // one; nothing at all when they are equal.
     void refresh();
 
+    // The state the surface shows.
+    const velmora::WindowControls& controls() const { return controls_; }
+
     // The tooltip shown over a point, if any label there carries one.
     QString toolTipAt(QPoint point) const;
 

@@ -78,6 +78,10 @@ void frmVelmora::buildControls()
     cmdVoz_->setObjectName(QStringLiteral("cmdVoz"));
     cmdVoz_->setGeometry(layout::cmdVoz);
     cmdVoz_->setFocusPolicy(Qt::ClickFocus);
+    // A screen reader names the picture-only button and tells whether the
+    // sounds are on by its checked state, which follows the rules' switch.
+    cmdVoz_->setAccessibleName(QStringLiteral("Sonido"));
+    cmdVoz_->setCheckable(true);
     cmdVoz_->onKeyCode = [this](int code) { handle([this, code] { game_.cmdVoz_KeyPress(code); }); };
     connect(cmdVoz_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdVoz_Click(); }); });
 
@@ -99,6 +103,7 @@ void frmVelmora::buildControls()
     answerColours.setColor(QPalette::Text, bgr(0x00400000));
     txtWord_->setPalette(answerColours);
     txtWord_->setToolTip(QStringLiteral(" Introduzca Frase a Adivinar "));
+    txtWord_->setAccessibleName(QStringLiteral("Frase a adivinar"));
     txtWord_->keyFilter = [this](int code) {
         int taken = 0;
         handle([&] { taken = game_.txtWord_KeyPress(code); });
@@ -115,6 +120,7 @@ void frmVelmora::buildControls()
     cmdCancel_->setText(QStringLiteral("X"));
     cmdCancel_->setBackground(bgr(0x008080FF));
     cmdCancel_->setToolTip(QStringLiteral(" Cerrar Cuadro De Texto "));
+    cmdCancel_->setAccessibleName(QStringLiteral("Cerrar"));
     cmdCancel_->setFocusPolicy(Qt::StrongFocus);
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdCancel_Click(); }); });
 
@@ -232,8 +238,10 @@ void frmVelmora::showState()
         cmdGame_->setEnabled(now.cmdGameEnabled);
     if (changed(&WindowControls::cmdGameBackColor))
         cmdGame_->setBackground(bgr(now.cmdGameBackColor));
-    if (changed(&WindowControls::cmdVozPicture))
+    if (changed(&WindowControls::cmdVozPicture)) {
         cmdVoz_->setPicture(now.cmdVozPicture == velmora::SpeakerPicture::On ? speakerOn_ : speakerOff_);
+        cmdVoz_->setChecked(now.cmdVozPicture == velmora::SpeakerPicture::On);
+    }
     if (changed(&WindowControls::cmdVozToolTip))
         cmdVoz_->setToolTip(qtText(now.cmdVozToolTip));
     if (changed(&WindowControls::mnuMenuNewEnabled))

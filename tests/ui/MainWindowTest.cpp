@@ -1,10 +1,12 @@
 #include "ApplicationSetup.h"
 #include "Fonts.h"
 #include "GameSurface.h"
+#include "Layout.h"
 #include "TitleTable.h"
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontMetrics>
@@ -56,6 +58,24 @@ void movePointer(QWidget* widget, QPoint position)
     QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+// A painted part of the surface as assistive technology finds it, by name.
+QAccessibleInterface* paintedPart(GameSurface* surface, const QString& name)
+{
+    QAccessibleInterface* surfaceInterface = QAccessible::queryAccessibleInterface(surface);
+    for (int i = 0; i < surfaceInterface->childCount(); ++i) {
+        QAccessibleInterface* child = surfaceInterface->child(i);
+        if (child->object() == nullptr && child->text(QAccessible::Name) == name)
+            return child;
+    }
+    return nullptr;
+}
+
+QString spokenText(GameSurface* surface, const QString& name)
+{
+    QAccessibleTextInterface* text = paintedPart(surface, name)->textInterface();
+    return text->text(0, text->characterCount());
 }
 
 } // namespace
@@ -202,12 +222,49 @@ private slots:
         WindowFixture f;
         auto* speaker = f.child<QAbstractButton>("cmdVoz");
         QCOMPARE(speaker->toolTip(), QStringLiteral(" Ocultar Sonidos "));
+        QVERIFY(speaker->isChecked());
         QTest::mouseClick(speaker, Qt::LeftButton);
         QCOMPARE(speaker->toolTip(), QStringLiteral(" Mostrar Sonidos "));
         QVERIFY(!f.child<QAction>("mnuSounds")->isChecked());
+        QVERIFY(!speaker->isChecked());
         QTest::keyClick(f.window.get(), Qt::Key_F3);
         QCOMPARE(speaker->toolTip(), QStringLiteral(" Ocultar Sonidos "));
         QVERIFY(f.child<QAction>("mnuSounds")->isChecked());
+        QVERIFY(speaker->isChecked());
+    }
+
+    void aScreenReaderFindsThePaintedPartsAndANameOnEveryButton()
+    {
+        WindowFixture f;
+        f.startRound(U"EL PADRINO");
+        auto* button = f.child<QAbstractButton>("cmdGame");
+        QTest::keyClick(button, Qt::Key_A);
+        QTest::keyClick(button, Qt::Key_Z);
+        GameSurface* surface = f.surface();
+        QCOMPARE(spokenText(surface, QStringLiteral("Tablero")),
+                 QStringLiteral("2 palabras: guion guion, guion A guion guion guion guion guion"));
+        QCOMPARE(spokenText(surface, QStringLiteral("Fallos")), QStringLiteral("1 de 8: Z"));
+        QTRY_COMPARE(spokenText(surface, QStringLiteral("Ahorcado")), QStringLiteral("1 de 6 partes dibujadas"));
+        QAccessibleInterface* score = paintedPart(surface, QStringLiteral("Puntuación"));
+        QCOMPARE(score->valueInterface()->currentValue().toInt(), 0);
+        QVERIFY(paintedPart(surface, QStringLiteral("Respuesta"))->state().invisible);
+        QVERIFY(score->rect().contains(surface->mapToGlobal(layout::lblScore.center())));
+        QAccessibleInterface* surfaceInterface = QAccessible::queryAccessibleInterface(surface);
+        QCOMPARE(score->parent(), surfaceInterface);
+        QCOMPARE(surfaceInterface->child(surfaceInterface->indexOfChild(score)), score);
+        const QPoint onBoard = surface->mapToGlobal(layout::lblLetter(20).center());
+        QCOMPARE(surfaceInterface->childAt(onBoard.x(), onBoard.y())->text(QAccessible::Name),
+                 QStringLiteral("Tablero"));
+        const QPoint onHiddenAnswer = surface->mapToGlobal(layout::lblWords.center());
+        QCOMPARE(surfaceInterface->childAt(onHiddenAnswer.x(), onHiddenAnswer.y()), nullptr);
+
+        for (QAbstractButton* b : surface->findChildren<QAbstractButton*>())
+            QVERIFY2(!QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(b->objectName()));
+        QAccessibleInterface* speaker = QAccessible::queryAccessibleInterface(f.child<QAbstractButton>("cmdVoz"));
+        QCOMPARE(speaker->text(QAccessible::Name), QStringLiteral("Sonido"));
+        QVERIFY(speaker->state().checkable);
+        QVERIFY(speaker->state().checked);
     }
 
     void tooltipsFollowTheLabelsUnderThePointer()

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Plays the real program through a screen reader's eyes: on a private D-Bus
+# session with its own accessibility bus, starts the program, waits for the
+# main window after the splash and hands over to screen-reader-round.py,
+# which types with xdotool and reads the window through AT-SPI.
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${VELMORA_PRIVATE_SESSION:-}" ]; then
+  exec dbus-run-session -- env VELMORA_PRIVATE_SESSION=1 "$0" "$@"
+fi
+
+export PULSE_SERVER=unix:/nonexistent/velmora-no-sound
+# Speaking to the accessibility bus without a desktop that asks for it.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+pids=()
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+}
+trap cleanup EXIT
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+for _ in $(seq 1 250); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null 2>&1 && break
+  sleep 0.02
+done
+
+"$program" &
+pids+=($!)
+
+window=""
+for _ in $(seq 1 300); do
+  window=$(xdotool search --onlyvisible --name '^VELMORA' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.02
+done
+[ -n "$window" ] || { echo "the main window never appeared"; exit 1; }
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+
+/usr/bin/python3 "$here/screen-reader-round.py" "$window"

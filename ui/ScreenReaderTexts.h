@@ -1,0 +1,38 @@
+#pragma once
+
+#include "WindowControls.h"
+
+#include <QString>
+
+// What a screen reader says for the parts of the window that are painted
+// rather than built from widgets, in Spanish, from the same state the
+// window paints. Each text is meant to be heard, so it spells out what a
+// sighted player reads at a glance.
+namespace velmora::spoken {
+
+// The word a screen reader says for a letter that is still hidden.
+inline const QString kHiddenLetter = QStringLiteral("guion");
+
+// The board word by word, words separated by a comma and the letters of a
+// word by a space, each hidden letter said as kHiddenLetter and each
+// revealed one as itself; a count of the words comes first. "Vacío" while no
+// title is laid out.
+QString boardText(const WindowControls& controls);
+
+// The characters in the strike boxes, in box order, after how many of the
+// eight are used; the eight boxes of a wrong whole-title answer are said as
+// the one word they spell.
+QString strikesText(const WindowControls& controls);
+
+// The score exactly as the score band shows it.
+QString scoreText(const WindowControls& controls);
+
+// How many of the figure's six parts are drawn, and whether it is frightened
+// or hanged.
+QString figureText(const WindowControls& controls);
+
+// The title the answer line shows after a lost round, without its "R: "
+// prefix; empty while the line is hidden.
+QString answerText(const WindowControls& controls);
+
+} // namespace velmora::spoken
