@@ -23,10 +23,27 @@ const QColor kDarkRed = bgr(0x00000040);
 const QColor kRope = bgr(0x0000C0C0);
 const QColor kNavy = bgr(0x00800000);
 
+constexpr int kUnderlineWidth = 2;
+
 void drawLine(QPainter& painter, const QLineF& line, const QColor& colour, int width)
 {
     painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(line);
+}
+
+// The pixels a line may touch: its round caps reach half its width past
+// either end, and antialiasing may tint one pixel more all round.
+QRect lineArea(const QLineF& line, int width)
+{
+    const qreal reach = width / 2.0 + 1.0;
+    return QRectF(line.p1(), line.p2()).normalized().adjusted(-reach, -reach, reach, reach).toAlignedRect();
+}
+
+// Everything a board cell paints: its letter, which label text keeps inside
+// the label's box, and its underline, whose left cap lies left of that box.
+QRect cellArea(int cell)
+{
+    return layout::lblLetter(cell) | lineArea(layout::lnLetter(cell), kUnderlineWidth);
 }
 
 void drawFigureLine(QPainter& painter, const FigureLine& line, const QColor& colour, int width)
@@ -119,7 +136,7 @@ QRegion GameSurface::changedRegion() const
     }
     for (int cell = 1; cell <= velmora::kBoardCells; ++cell) {
         if (now.lblLetter[static_cast<std::size_t>(cell - 1)] != painted_.lblLetter[static_cast<std::size_t>(cell - 1)])
-            region += layout::lblLetter(cell).adjusted(0, 0, 0, 2);
+            region += cellArea(cell);
     }
     if (now.lblScoreCaption != painted_.lblScoreCaption)
         region += layout::lblScore;
@@ -171,7 +188,7 @@ void GameSurface::paintBoard(QPainter& painter) const
         drawCell(cell);
     for (int cell = 1; cell <= velmora::kBoardCells; ++cell) {
         if (controls_.lblLetter[static_cast<std::size_t>(cell - 1)].LineVisible)
-            drawLine(painter, layout::lnLetter(cell), Qt::white, 2);
+            drawLine(painter, layout::lnLetter(cell), Qt::white, kUnderlineWidth);
     }
 }
 

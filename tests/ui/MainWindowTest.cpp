@@ -106,6 +106,18 @@ private slots:
         QCOMPARE(f.child<QAbstractButton>("cmdGame")->text(), QStringLiteral("NUEVO"));
     }
 
+    void theBoardShowsWhatAFreshPaintingShowsAfterAShorterTitle()
+    {
+        WindowFixture f;
+        f.startRound(U"EL SEÑOR DE LOS ANILLOS");
+        // The window springs back from the size asked for and is painted
+        // whole again.
+        f.window->resize(1000, 600);
+        QTRY_COMPARE(f.window->size(), f.window->fixedSize());
+        f.startRound(U"EL PADRINO");
+        QTRY_COMPARE(f.shown(), f.client());
+    }
+
     void theFigureGainsAPartWithEveryStrikeAndHangsAtTheEighth()
     {
         WindowFixture f;
