@@ -1,6 +1,7 @@
 #include "ApplicationSetup.h"
 #include "Fonts.h"
 #include "GameSurface.h"
+#include "QtText.h"
 #include "TitleTable.h"
 #include "WindowFixture.h"
 
@@ -349,6 +350,24 @@ private slots:
         QTest::mouseClick(f.child<QAbstractButton>("cmdCancel"), Qt::LeftButton);
         QVERIFY(!box->isVisible());
         QCOMPARE(f.window->focusWidget(), f.child<QWidget>("cmdGame"));
+    }
+
+    void deleteAndTheCursorKeysEditTheAnswerBox()
+    {
+        WindowFixture f;
+        f.startRound(U"EL PADRINO");
+        QTest::keyClicks(f.child<QAbstractButton>("cmdGame"), QStringLiteral("!"));
+        auto* box = f.child<QLineEdit>("txtWord");
+        QTest::keyClicks(box, QStringLiteral("padrino"));
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_Right);
+        // Under X11 the Delete key carries the character DEL as its text.
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Delete, QString(QChar(0x7F)), Qt::NoModifier);
+        QCOMPARE(box->text(), QStringLiteral("pdrino"));
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QStringLiteral("pdrin"));
+        QCOMPARE(qtText(f.controls().txtWord), QStringLiteral("pdrin"));
     }
 
     void aRightAnswerWinsThroughTheWindow()
