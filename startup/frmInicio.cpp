@@ -1,11 +1,10 @@
 #include "frmInicio.h"
 
 #include "Fonts.h"
+#include "WindowPlacement.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 
@@ -31,8 +30,7 @@ frmInicio::frmInicio(MainWindowFactory createMainWindow, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    velmora::centreOnScreen(*this);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);

@@ -4,6 +4,7 @@
 #include "QtText.h"
 #include "TitleTable.h"
 #include "WindowFixture.h"
+#include "WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -253,6 +255,17 @@ private slots:
         QCOMPARE(at(f.client(), 590, 14), blue);
         movePointer(f.surface(), QPoint(572, 45)); // the black panel is bare surface
         QCOMPARE(at(f.client(), 590, 14), QColor(Qt::white));
+    }
+
+    void theWindowStartsCentredButNeverWithItsTopLeftOffTheScreen()
+    {
+        const QRect screen(0, 0, 640, 512); // 1280 x 1024 pixels at twice the scale
+        QCOMPARE(centredPosition({300, 200}, screen), QPoint(170, 156));
+        QCOMPARE(centredPosition({769, 284}, screen), QPoint(0, 114));
+        QCOMPARE(centredPosition({769, 600}, screen.translated(100, 30)), QPoint(100, 30));
+
+        WindowFixture f;
+        QCOMPARE(f.window->pos(), centredPosition(f.window->size(), f.window->screen()->availableGeometry()));
     }
 
     void draggingABorderSpringsBackEachDimensionOnItsOwn()
