@@ -72,7 +72,8 @@ void frmInicio::closeEvent(QCloseEvent* event)
 
 void frmInicio::paintEvent(QPaintEvent*)
 {
-    // The controls from the bottom of the stack to the top.
+    // From the bottom up: the white ground, the clapperboard, the product
+    // word, the border, the maker's mark and the banner.
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
 

@@ -194,16 +194,16 @@ void GameSurface::paintBoard(QPainter& painter) const
 
 void GameSurface::paintGallows(QPainter& painter) const
 {
-    drawLine(painter, twipLine(720, 720, 1200, 240), kDarkRed, 7); // lnPalo1, the brace
-    drawOval(painter, twipRect(600, 120, 1575, 135), kDarkRed);    // Palo2, the beam
+    drawLine(painter, twipLine(720, 720, 1200, 240), kDarkRed, 7); // the brace
+    drawOval(painter, twipRect(600, 120, 1575, 135), kDarkRed);    // the beam
     paintFigure(painter);
-    drawLine(painter, twipLine(1090, 240, 720, 615), Qt::black, 2); // Line7
-    drawLine(painter, twipLine(705, 800, 1265, 240), Qt::black, 2); // Line9
+    drawLine(painter, twipLine(1090, 240, 720, 615), Qt::black, 2); // a black stroke along the brace's upper side
+    drawLine(painter, twipLine(705, 800, 1265, 240), Qt::black, 2); // and one along its lower side
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(kDarkRed);
-    painter.drawRect(twipRect(0, 3720, 2775, 255).adjusted(0, 0, -1, -1)); // Shape1, the ground
-    drawOval(painter, twipRect(120, 3600, 2535, 255), bgr(0x00004080));    // Plataforma
-    drawOval(painter, twipRect(600, 240, 135, 3375), kDarkRed);            // Palo1, the post
+    painter.drawRect(twipRect(0, 3720, 2775, 255).adjusted(0, 0, -1, -1)); // the ground
+    drawOval(painter, twipRect(120, 3600, 2535, 255), bgr(0x00004080));    // the platform
+    drawOval(painter, twipRect(600, 240, 135, 3375), kDarkRed);            // the post
     if (controls_.figure.prt8Visible)
         drawOval(painter, twipRect(1440, 3240, 495, 375), bgr(0x000040C0));
 }
@@ -217,7 +217,7 @@ void GameSurface::paintFigure(QPainter& painter) const
     drawFigureLine(painter, f.prt6, Qt::black, 3);
     drawFigureLine(painter, f.prt4, Qt::black, 3);
     drawFigureLine(painter, f.LnSoga2, kRope, 7);
-    drawLine(painter, twipLine(1680, 120, 1680, 720), kRope, 5); // LnSoga1, the rope
+    drawLine(painter, twipLine(1680, 120, 1680, 720), kRope, 5); // the rope
     if (f.prt1.Visible) {
         // The head is a circle as wide as its box is high, centred in the box.
         const QRect box = twipRect(velmora::FigureHead::Left, f.prt1.Top, velmora::FigureHead::Width,
