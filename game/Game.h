@@ -80,6 +80,7 @@ private:
     void Strikes();
     void WinButton();
     void RedColor();
+    void cancelFlash();
     void loseRound();
     void finishScoreCount();
 

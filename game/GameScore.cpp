@@ -46,6 +46,7 @@ void Game::Strikes()
 void Game::loseRound()
 {
     startCue(TimerId::tmrSound3);
+    cancelFlash();
     round_.GameActive = false;
     round_.ShownScore = round_.Score;
     const std::int16_t penalty = lossPenalty(round_.RevealedCount, round_.TitleLength);
@@ -59,6 +60,7 @@ void Game::WinButton()
     if (round_.RevealedCount != round_.LettersLeft)
         return;
     startCue(TimerId::tmrSound5);
+    cancelFlash();
     setStrikeColour(BoxColour::Green);
     Figure& figure = controls_.figure;
     figure.prt7.Caption = U"- -";
@@ -82,6 +84,14 @@ void Game::RedColor()
 void Game::tmrStrike_Timer()
 {
     setStrikeColour(BoxColour::White);
+    setTimer(TimerId::tmrStrike, false);
+}
+
+void Game::cancelFlash()
+{
+    // The end of a round colours the boxes until the next round starts: green
+    // at once for a win, dark red with the hanging. A flash still showing
+    // from the last key must not turn them white afterwards.
     setTimer(TimerId::tmrStrike, false);
 }
 

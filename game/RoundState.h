@@ -5,8 +5,8 @@
 
 namespace velmora {
 
-// The variables of a round and of the running score. An unset variable of the
-// original design reads as 0, False or "", which is what each starts as here.
+// The variables of a round and of the running score. Each starts as 0, false
+// or empty, and the rules rely on that before a first round sets them.
 struct RoundState {
     std::u32string CurrentTitle;
     int TitleLength = 0;

@@ -33,8 +33,8 @@ enum class SpeakerPicture { On, Off };
 // character laid into it (0 before anything was).
 struct BoardCell {
     char32_t Caption = 0;
-    bool LetterVisible = false; // lblLetter(i)
-    bool LineVisible = false;   // lnLetter(i)
+    bool LetterVisible = false; // the letter is shown
+    bool LineVisible = false;   // the underline is shown
 
     bool operator==(const BoardCell&) const = default;
 };

@@ -1,11 +1,10 @@
 #include "frmInicio.h"
 
 #include "Fonts.h"
+#include "WindowPlacement.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 
@@ -31,8 +30,7 @@ frmInicio::frmInicio(MainWindowFactory createMainWindow, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    velmora::centreOnScreen(*this);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
@@ -74,7 +72,8 @@ void frmInicio::closeEvent(QCloseEvent* event)
 
 void frmInicio::paintEvent(QPaintEvent*)
 {
-    // The controls from the bottom of the stack to the top.
+    // From the bottom up: the white ground, the clapperboard, the product
+    // word, the border, the maker's mark and the banner.
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
 

@@ -37,6 +37,6 @@ private:
     velmora::SplashSequence sequence_{};
     QTimer* Timer1 = new QTimer(this);
     QPixmap clapperOpen_{QStringLiteral(":/pictures/clapper-open.png")};
-    // Image2: it is never shown itself and only holds the shut clapperboard.
+    // The clapperboard shut, painted instead of the open one once it claps.
     QPixmap clapperShut_{QStringLiteral(":/pictures/clapper-shut.png")};
 };

@@ -11,13 +11,12 @@ AnswerBox::AnswerBox(QWidget* parent)
 
 void AnswerBox::keyPressEvent(QKeyEvent* event)
 {
-    const int code = latin1KeyCode(*event);
-    const bool typesText = !event->text().isEmpty();
-    if (!typesText) {
-        // Arrows, Home, End and Delete edit as usual.
+    if (!typesText(*event)) {
+        // Delete, the arrows, Home and End edit as usual.
         QLineEdit::keyPressEvent(event);
         return;
     }
+    const int code = latin1KeyCode(*event);
     const int taken = code >= 0 && keyFilter ? keyFilter(code) : 0;
     if (code == '\r') {
         // Enter has been handled by the filter; the box itself does nothing

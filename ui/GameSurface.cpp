@@ -25,10 +25,27 @@ const QColor kDarkRed = bgr(0x00000040);
 const QColor kRope = bgr(0x0000C0C0);
 const QColor kNavy = bgr(0x00800000);
 
+constexpr int kUnderlineWidth = 2;
+
 void drawLine(QPainter& painter, const QLineF& line, const QColor& colour, int width)
 {
     painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(line);
+}
+
+// The pixels a line may touch: its round caps reach half its width past
+// either end, and antialiasing may tint one pixel more all round.
+QRect lineArea(const QLineF& line, int width)
+{
+    const qreal reach = width / 2.0 + 1.0;
+    return QRectF(line.p1(), line.p2()).normalized().adjusted(-reach, -reach, reach, reach).toAlignedRect();
+}
+
+// Everything a board cell paints: its letter, which label text keeps inside
+// the label's box, and its underline, whose left cap lies left of that box.
+QRect cellArea(int cell)
+{
+    return layout::lblLetter(cell) | lineArea(layout::lnLetter(cell), kUnderlineWidth);
 }
 
 void drawFigureLine(QPainter& painter, const FigureLine& line, const QColor& colour, int width)
@@ -124,7 +141,7 @@ QRegion GameSurface::changedRegion() const
     }
     for (int cell = 1; cell <= velmora::kBoardCells; ++cell) {
         if (now.lblLetter[static_cast<std::size_t>(cell - 1)] != painted_.lblLetter[static_cast<std::size_t>(cell - 1)])
-            region += layout::lblLetter(cell).adjusted(0, 0, 0, 2);
+            region += cellArea(cell);
     }
     if (now.lblScoreCaption != painted_.lblScoreCaption)
         region += layout::lblScore;
@@ -176,22 +193,22 @@ void GameSurface::paintBoard(QPainter& painter) const
         drawCell(cell);
     for (int cell = 1; cell <= velmora::kBoardCells; ++cell) {
         if (controls_.lblLetter[static_cast<std::size_t>(cell - 1)].LineVisible)
-            drawLine(painter, layout::lnLetter(cell), Qt::white, 2);
+            drawLine(painter, layout::lnLetter(cell), Qt::white, kUnderlineWidth);
     }
 }
 
 void GameSurface::paintGallows(QPainter& painter) const
 {
-    drawLine(painter, twipLine(720, 720, 1200, 240), kDarkRed, 7); // lnPalo1, the brace
-    drawOval(painter, twipRect(600, 120, 1575, 135), kDarkRed);    // Palo2, the beam
+    drawLine(painter, twipLine(720, 720, 1200, 240), kDarkRed, 7); // the brace
+    drawOval(painter, twipRect(600, 120, 1575, 135), kDarkRed);    // the beam
     paintFigure(painter);
-    drawLine(painter, twipLine(1090, 240, 720, 615), Qt::black, 2); // Line7
-    drawLine(painter, twipLine(705, 800, 1265, 240), Qt::black, 2); // Line9
+    drawLine(painter, twipLine(1090, 240, 720, 615), Qt::black, 2); // a black stroke along the brace's upper side
+    drawLine(painter, twipLine(705, 800, 1265, 240), Qt::black, 2); // and one along its lower side
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(kDarkRed);
-    painter.drawRect(twipRect(0, 3720, 2775, 255).adjusted(0, 0, -1, -1)); // Shape1, the ground
-    drawOval(painter, twipRect(120, 3600, 2535, 255), bgr(0x00004080));    // Plataforma
-    drawOval(painter, twipRect(600, 240, 135, 3375), kDarkRed);            // Palo1, the post
+    painter.drawRect(twipRect(0, 3720, 2775, 255).adjusted(0, 0, -1, -1)); // the ground
+    drawOval(painter, twipRect(120, 3600, 2535, 255), bgr(0x00004080));    // the platform
+    drawOval(painter, twipRect(600, 240, 135, 3375), kDarkRed);            // the post
     if (controls_.figure.prt8Visible)
         drawOval(painter, twipRect(1440, 3240, 495, 375), bgr(0x000040C0));
 }
@@ -205,7 +222,7 @@ void GameSurface::paintFigure(QPainter& painter) const
     drawFigureLine(painter, f.prt6, Qt::black, 3);
     drawFigureLine(painter, f.prt4, Qt::black, 3);
     drawFigureLine(painter, f.LnSoga2, kRope, 7);
-    drawLine(painter, twipLine(1680, 120, 1680, 720), kRope, 5); // LnSoga1, the rope
+    drawLine(painter, twipLine(1680, 120, 1680, 720), kRope, 5); // the rope
     if (f.prt1.Visible) {
         // The head is a circle as wide as its box is high, centred in the box.
         const QRect box = twipRect(velmora::FigureHead::Left, f.prt1.Top, velmora::FigureHead::Width,

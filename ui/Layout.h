@@ -6,7 +6,7 @@
 #include <array>
 
 // Where the window's controls lie, in pixels, converted once from the twips
-// of the window's design.
+// they are laid out in.
 namespace layout {
 
 inline constexpr int kClientWidth = 769;

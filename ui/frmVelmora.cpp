@@ -9,12 +9,12 @@
 #include "Layout.h"
 #include "ProgramIcon.h"
 #include "QtText.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QScreen>
 
 using velmora::FocusTarget;
 using velmora::TimerId;
@@ -178,8 +178,7 @@ void frmVelmora::Form_Load()
     game_.Form_Load();
     showState();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    velmora::centreOnScreen(*this);
     cmdGame_->setFocus();
 }
 

@@ -82,7 +82,7 @@ private slots:
         }
     }
 
-    void theCountsOfWordsDigitsAndEnyeMatchTheCatalogueDesign()
+    void theCatalogueKeepsItsCountsOfOneWordDigitAndEnyeTitles()
     {
         const auto titles = allTitles();
         const auto count = [&](auto condition) {

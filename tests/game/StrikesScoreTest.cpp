@@ -224,26 +224,23 @@ private slots:
         QVERIFY(!h.clock.isRunning(TimerId::tmrScore));
     }
 
-    void aFlashPendingAtTheHangingEndsWhiteAsItsTickFalls()
+    void theColoursOfARoundsEndStayUntilTheNextRound()
     {
         GameHarness h;
         h.startRound(U"EL PADRINO");
-        h.miss(8); // the seventh miss's red flash is still pending
-        h.clock.advance(100);
+        h.miss(7);
+        h.clock.advance(100); // the seventh miss's red flash is still pending
+        h.type(h.lettersNotInTitle().substr(7, 1));
+        h.clock.advance(1000);
         expectColour(h.controls(), BoxColour::DarkRed);
-        h.clock.advance(300);
-        expectColour(h.controls(), BoxColour::White);
-    }
 
-    void aFlashPendingAtTheWinEndsWhiteAsItsTickFalls()
-    {
-        GameHarness h;
         h.startRound(U"300");
-        h.type(U"Z3");
-        h.type(U"0");
-        expectColour(h.controls(), BoxColour::Green);
-        h.clock.advance(400);
         expectColour(h.controls(), BoxColour::White);
+        h.type(U"3"); // the hit's green flash is still pending at the win
+        h.clock.advance(100);
+        h.type(U"0");
+        h.clock.advance(1000);
+        expectColour(h.controls(), BoxColour::Green);
     }
 };
 

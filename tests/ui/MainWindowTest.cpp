@@ -2,8 +2,10 @@
 #include "Fonts.h"
 #include "GameSurface.h"
 #include "Layout.h"
+#include "QtText.h"
 #include "TitleTable.h"
 #include "WindowFixture.h"
+#include "WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -124,6 +127,18 @@ private slots:
         QVERIFY(anyPixel(image, QRect(200, 80, 33, 28), Qt::white));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("VELMORA"));
         QCOMPARE(f.child<QAbstractButton>("cmdGame")->text(), QStringLiteral("NUEVO"));
+    }
+
+    void theBoardShowsWhatAFreshPaintingShowsAfterAShorterTitle()
+    {
+        WindowFixture f;
+        f.startRound(U"EL SEÑOR DE LOS ANILLOS");
+        // The window springs back from the size asked for and is painted
+        // whole again.
+        f.window->resize(1000, 600);
+        QTRY_COMPARE(f.window->size(), f.window->fixedSize());
+        f.startRound(U"EL PADRINO");
+        QTRY_COMPARE(f.shown(), f.client());
     }
 
     void theFigureGainsAPartWithEveryStrikeAndHangsAtTheEighth()
@@ -299,6 +314,17 @@ private slots:
         QCOMPARE(at(f.client(), 590, 14), QColor(Qt::white));
     }
 
+    void theWindowStartsCentredButNeverWithItsTopLeftOffTheScreen()
+    {
+        const QRect screen(0, 0, 640, 512); // 1280 x 1024 pixels at twice the scale
+        QCOMPARE(centredPosition({300, 200}, screen), QPoint(170, 156));
+        QCOMPARE(centredPosition({769, 284}, screen), QPoint(0, 114));
+        QCOMPARE(centredPosition({769, 600}, screen.translated(100, 30)), QPoint(100, 30));
+
+        WindowFixture f;
+        QCOMPARE(f.window->pos(), centredPosition(f.window->size(), f.window->screen()->availableGeometry()));
+    }
+
     void draggingABorderSpringsBackEachDimensionOnItsOwn()
     {
         WindowFixture f;
@@ -394,6 +420,24 @@ private slots:
         QTest::mouseClick(f.child<QAbstractButton>("cmdCancel"), Qt::LeftButton);
         QVERIFY(!box->isVisible());
         QCOMPARE(f.window->focusWidget(), f.child<QWidget>("cmdGame"));
+    }
+
+    void deleteAndTheCursorKeysEditTheAnswerBox()
+    {
+        WindowFixture f;
+        f.startRound(U"EL PADRINO");
+        QTest::keyClicks(f.child<QAbstractButton>("cmdGame"), QStringLiteral("!"));
+        auto* box = f.child<QLineEdit>("txtWord");
+        QTest::keyClicks(box, QStringLiteral("padrino"));
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_Right);
+        // Under X11 the Delete key carries the character DEL as its text.
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Delete, QString(QChar(0x7F)), Qt::NoModifier);
+        QCOMPARE(box->text(), QStringLiteral("pdrino"));
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QStringLiteral("pdrin"));
+        QCOMPARE(qtText(f.controls().txtWord), QStringLiteral("pdrin"));
     }
 
     void aRightAnswerWinsThroughTheWindow()

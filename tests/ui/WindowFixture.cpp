@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -41,6 +42,12 @@ GameSurface* WindowFixture::surface() const
 QImage WindowFixture::client() const
 {
     return surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage WindowFixture::shown() const
+{
+    const QRect area(surface()->mapTo(window.get(), QPoint(0, 0)), surface()->size());
+    return window->screen()->grabWindow(window->winId()).toImage().copy(area).convertToFormat(QImage::Format_RGB32);
 }
 
 std::shared_ptr<MessageBoxAnswer> answerNextMessageBox(QMessageBox::StandardButton button)

@@ -28,8 +28,12 @@ struct WindowFixture {
     // Starts a round on a catalogue title with the play button.
     void startRound(std::u32string_view title);
 
-    // The client area as painted now.
+    // The client area painted afresh.
     QImage client() const;
+
+    // The client area as the window shows it: the pixels its repaints have
+    // left, rather than a fresh painting.
+    QImage shown() const;
 
     GameSurface* surface() const;
     const velmora::WindowControls& controls() const { return window->game().controls(); }

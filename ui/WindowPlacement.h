@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace velmora {
+
+// Where a window of the given size goes to sit centred on a screen's
+// available area. A window larger than the area starts at its top-left
+// corner instead, so the window's own top-left (its menus, its first
+// controls) stays on the screen.
+QPoint centredPosition(QSize window, const QRect& available);
+
+// Moves a window that is not shown yet to the centre of the primary screen.
+void centreOnScreen(QWidget& window);
+
+} // namespace velmora
