@@ -1,12 +1,12 @@
 #include "TextBrowserHelpViewer.h"
 
+#include "WindowPlacement.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
-
-#include <algorithm>
 
 namespace velmora {
 
@@ -28,11 +28,9 @@ QRect placement(const QWidget* owner)
     if (screen == nullptr)
         return {{}, preferredSize};
     const QRect available = screen->availableGeometry();
-    QRect area({}, preferredSize.boundedTo(available.size() * screenShare));
-    area.moveCenter(owner != nullptr ? owner->frameGeometry().center() : available.center());
-    area.moveLeft(std::clamp(area.left(), available.left(), available.x() + available.width() - area.width()));
-    area.moveTop(std::clamp(area.top(), available.top(), available.y() + available.height() - area.height()));
-    return area;
+    const QSize size = preferredSize.boundedTo(available.size() * screenShare);
+    const QPoint centre = owner != nullptr ? owner->frameGeometry().center() : available.center();
+    return {centredPosition(size, centre, available), size};
 }
 
 QTextBrowser* makeWindow(QWidget* owner)

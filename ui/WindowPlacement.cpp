@@ -8,16 +8,30 @@
 
 namespace velmora {
 
-QPoint centredPosition(QSize window, const QRect& available)
+namespace {
+
+// The start of a span of `length` centred on `centre`, pulled back inside
+// [first, first + room) where it fits and never before `first`.
+int centredStart(int length, int centre, int first, int room)
 {
-    const QPoint centred = available.center() - QRect(QPoint(0, 0), window).center();
-    return {std::max(centred.x(), available.left()), std::max(centred.y(), available.top())};
+    const int centred = centre - (length - 1) / 2;
+    return std::max(std::min(centred, first + room - length), first);
+}
+
+} // namespace
+
+QPoint centredPosition(QSize window, QPoint centre, const QRect& available)
+{
+    return {centredStart(window.width(), centre.x(), available.left(), available.width()),
+            centredStart(window.height(), centre.y(), available.top(), available.height())};
 }
 
 void centreOnScreen(QWidget& window)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.move(centredPosition(window.size(), screen->availableGeometry()));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        window.move(centredPosition(window.size(), available.center(), available));
+    }
 }
 
 } // namespace velmora

@@ -8,11 +8,11 @@ class QWidget;
 
 namespace velmora {
 
-// Where a window of the given size goes to sit centred on a screen's
-// available area. A window larger than the area starts at its top-left
-// corner instead, so the window's own top-left (its menus, its first
-// controls) stays on the screen.
-QPoint centredPosition(QSize window, const QRect& available);
+// Where a window of the given size goes to sit centred on `centre` while
+// staying inside a screen's available area. A window larger than the area
+// starts at the area's top-left corner instead, so the window's own top-left
+// (its menus, its first controls) stays on the screen.
+QPoint centredPosition(QSize window, QPoint centre, const QRect& available);
 
 // Moves a window that is not shown yet to the centre of the primary screen.
 void centreOnScreen(QWidget& window);

@@ -317,12 +317,16 @@ private slots:
     void theWindowStartsCentredButNeverWithItsTopLeftOffTheScreen()
     {
         const QRect screen(0, 0, 640, 512); // 1280 x 1024 pixels at twice the scale
-        QCOMPARE(centredPosition({300, 200}, screen), QPoint(170, 156));
-        QCOMPARE(centredPosition({769, 284}, screen), QPoint(0, 114));
-        QCOMPARE(centredPosition({769, 600}, screen.translated(100, 30)), QPoint(100, 30));
+        QCOMPARE(centredPosition({300, 200}, screen.center(), screen), QPoint(170, 156));
+        QCOMPARE(centredPosition({769, 284}, screen.center(), screen), QPoint(0, 114));
+        const QRect shifted = screen.translated(100, 30);
+        QCOMPARE(centredPosition({769, 600}, shifted.center(), shifted), QPoint(100, 30));
+        // A window centred on another near the screen's edge is pulled back in.
+        QCOMPARE(centredPosition({300, 200}, {600, 20}, screen), QPoint(340, 0));
 
         WindowFixture f;
-        QCOMPARE(f.window->pos(), centredPosition(f.window->size(), f.window->screen()->availableGeometry()));
+        const QRect available = f.window->screen()->availableGeometry();
+        QCOMPARE(f.window->pos(), centredPosition(f.window->size(), available.center(), available));
     }
 
     void draggingABorderSpringsBackEachDimensionOnItsOwn()
