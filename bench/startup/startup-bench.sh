@@ -5,10 +5,11 @@
 # more than 1.5 times as long as the bare window.
 # Usage: startup-bench.sh SPLASH_PROGRAM BARE_PROGRAM
 set -euo pipefail
+. "$(dirname "$0")/../limits.sh"
 
 splash=$1
 bare=$2
-runs=5
+runs=${VELMORA_BENCH_RUNS:-5}
 limit=1.5
 export PULSE_SERVER=unix:/nonexistent/pulse/native
 
@@ -16,8 +17,6 @@ launch() {
   local launched=${EPOCHREALTIME/./}
   VELMORA_BENCH_LAUNCHED_US=$launched "$1" | awk '/^first-paint-ms/ { print $2 }'
 }
-
-median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # One unmeasured launch of each warms the file cache and the X server.
 launch "$splash" >/dev/null
@@ -31,11 +30,11 @@ done
 
 splash_median=$(median "${splash_times[@]}")
 bare_median=$(median "${bare_times[@]}")
-ratio=$(awk -v s="$splash_median" -v b="$bare_median" 'BEGIN { printf "%.2f", s / b }')
+splash_ratio=$(ratio "$splash_median" "$bare_median")
 
 echo "launch to first paint, median of ${runs} launches each:"
 echo "  splash window:      ${splash_median} ms   (runs: ${splash_times[*]})"
 echo "  bare Qt window:     ${bare_median} ms   (runs: ${bare_times[*]})"
-echo "  ratio splash/bare:  ${ratio}   (limit ${limit})"
+echo "  ratio splash/bare:  ${splash_ratio}   (limit ${limit})"
 
-awk -v r="$ratio" -v l="$limit" 'BEGIN { exit !(r <= l) }' || { echo "FAIL: the splash is slower than ${limit} x the bare window"; exit 1; }
+within_limit "$splash_ratio" "$limit" || { echo "FAIL: the splash is slower than ${limit} x the bare window"; exit 1; }
