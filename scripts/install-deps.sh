@@ -10,6 +10,8 @@ packages=(
   libsndfile1-dev
   # Headless window and audio tests
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
+  # Benchmarks: the probe that reads a window's pixels from the X server
+  libxcb1-dev
   # Installing and checking the desktop entry
   desktop-file-utils dpkg-dev
   # Regenerating the sound clips
