@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitized pictures clips screenshot clean
+.PHONY: all deps configure build run test test-sanitized bench pictures clips screenshot clean
 
 all: build
 
@@ -23,15 +23,25 @@ run: build
 	@$(BUILD)/startup/velmora
 
 # The whole suite, then the rules' randomized soak test once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer. Each benchmark runs once
+# in it, with its limits off; `make bench` is where the limits hold.
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE '^bench$$'
 	@$(MAKE) --no-print-directory test-sanitized
 
 test-sanitized: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON $(CMAKE_ARGS) > /dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target game_soak_test
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -L sanitized
+
+# The benchmarks, one at a time on a machine left otherwise quiet: each prints
+# its figures beside their limits and fails above a limit.
+bench: SHELL := /bin/bash
+bench: .SHELLFLAGS := -o pipefail -c
+bench: build
+	@cd $(BUILD) && ctest -L '^bench$$' --verbose | sed -nE \
+	  -e '/^[0-9]+: (Test command|Working Directory|Environment variables|Test timeout| +[A-Z_]+=)/d' \
+	  -e 's/^[0-9]+: //p' -e '/Test +#|tests passed|FAILED|^\s+[0-9]+ - /p'
 
 # Regenerate the committed assets from the tools that make them.
 pictures: deps

@@ -12,6 +12,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
   # Reading the window as a screen reader does
   dbus at-spi2-core python3-pyatspi
+  # Benchmarks: the probe that reads a window's pixels from the X server
+  libxcb1-dev
   # Installing and checking the desktop entry, the package and its metadata
   desktop-file-utils dpkg-dev lintian appstream man-db
   # Regenerating the sound clips

@@ -77,6 +77,8 @@ void frmInicio::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
 
+    if (sequence_.clapperShut() && clapperShut_.isNull())
+        clapperShut_.load(QStringLiteral(":/pictures/clapper-shut.png"));
     const QPixmap& clapper = sequence_.clapperShut() ? clapperShut_ : clapperOpen_;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(image1Box, clapper);
@@ -104,5 +106,10 @@ void frmInicio::paintEvent(QPaintEvent*)
         painter.setPen(Qt::black);
         painter.setFont(gameFont(Face::Rounded, 20.25));
         painter.drawText(lblLeyendBox, Qt::AlignTop | Qt::AlignHCenter, QStringLiteral("¡ACCIÓN!"));
+    }
+
+    if (!painted_) {
+        painted_ = true;
+        emit firstPainted();
     }
 }

@@ -26,6 +26,11 @@ public:
 
     const velmora::SplashSequence& sequence() const { return sequence_; }
 
+signals:
+    // Emitted once, when the window has been painted for the first time: work
+    // the splash does not need can wait until its picture is on the screen.
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -36,7 +41,10 @@ private:
     MainWindowFactory createMainWindow_;
     velmora::SplashSequence sequence_{};
     QTimer* Timer1 = new QTimer(this);
+    bool painted_ = false;
     QPixmap clapperOpen_{QStringLiteral(":/pictures/clapper-open.png")};
     // The clapperboard shut, painted instead of the open one once it claps.
-    QPixmap clapperShut_{QStringLiteral(":/pictures/clapper-shut.png")};
+    // It is decoded when it is first shown, two seconds after start, rather
+    // than before the window's first picture.
+    QPixmap clapperShut_{};
 };

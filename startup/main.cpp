@@ -15,7 +15,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    prepareApplication(app);
+    prepareSplash();
 
     // The Help menu lives as long as the program, longer than the main window.
     velmora::HelpItems help(velmora::helpPageAddress(), velmora::shippedHelpPage(),
@@ -24,7 +24,9 @@ int main(int argc, char* argv[])
                             std::make_unique<velmora::TextBrowserHelpViewer>(),
                             std::make_unique<velmora::StandardHelpDialogs>());
 
-    auto* splash = new frmInicio([&help]() -> QWidget* {
+    auto* splash = new frmInicio([&app, &help]() -> QWidget* {
+        // Done already, unless the splash was never painted.
+        prepareMainWindow(app);
         WindowServices services;
         services.loadSounds = [] { return std::make_unique<velmora::SoundCuePlayer>(); };
         services.random = std::make_unique<velmora::EntropyRandom>();
@@ -33,6 +35,10 @@ int main(int argc, char* argv[])
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         return mainWindow;
     });
+    // What only the main window needs is loaded once the splash's first
+    // picture is on the screen, well before the hand-over.
+    QObject::connect(splash, &frmInicio::firstPainted, &app, [&app] { prepareMainWindow(app); },
+                     Qt::QueuedConnection);
     splash->show();
 
     // The program ends when its last window closes: the main window, or the

@@ -7,28 +7,55 @@
 #include <QResource>
 #include <QTranslator>
 
-void prepareApplication(QApplication& app)
+#include <mutex>
+
+namespace {
+
+void addFace(const char* path)
 {
-    for (const char* font : {":/fonts/Quicksand-Bold.ttf", ":/fonts/Carlito-Regular.ttf",
-                             ":/fonts/ComicNeue-Bold.otf"}) {
-        // The faces are stored uncompressed inside the program and used in
-        // place rather than copied.
-        const QResource face(QString::fromLatin1(font));
-        QFontDatabase::addApplicationFontFromData(
-            QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size()));
-    }
+    // The faces are stored uncompressed inside the program and used in place
+    // rather than copied.
+    const QResource face(QString::fromLatin1(path));
+    QFontDatabase::addApplicationFontFromData(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size()));
+}
 
-    // The standard buttons ("Sí", "No", "Aceptar") and the text box's context
-    // menu speak Spanish whatever the machine's language is.
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral(":/translations/qtbase_es.qm")))
-        QApplication::installTranslator(translator);
+} // namespace
 
+void prepareSplash()
+{
+    addFace(":/fonts/Quicksand-Bold.ttf");
+    addFace(":/fonts/Carlito-Regular.ttf");
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // A desktop matches the windows to the desktop entry, for their name and
     // icon in its task list: on Wayland by this name, on X11 by the window
     // class that the entry names.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vastrel.Velmora"));
-    QApplication::setWindowIcon(programIcon());
+}
+
+void prepareMainWindow(QApplication& app)
+{
+    static std::once_flag prepared;
+    std::call_once(prepared, [&app] {
+        addFace(":/fonts/ComicNeue-Bold.otf");
+
+        // The standard buttons ("Sí", "No", "Aceptar") and the text box's
+        // context menu speak Spanish whatever the machine's language is.
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QStringLiteral(":/translations/qtbase_es.qm")))
+            QApplication::installTranslator(translator);
+
+        // Reading the icon decodes every size of it, and showing a window
+        // with an icon sends them all to the window system: about 2.5 ms that
+        // the splash's first picture need not wait for.
+        QApplication::setWindowIcon(programIcon());
+    });
+}
+
+void prepareApplication(QApplication& app)
+{
+    prepareSplash();
+    prepareMainWindow(app);
+}
 }

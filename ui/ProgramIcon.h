@@ -2,6 +2,6 @@
 
 #include <QIcon>
 
-// The program icon at every size it is drawn in. Each size is read only when
-// something first shows it, so the icon costs nothing at start-up.
+// The program icon at every size it is drawn in. Every size is decoded as the
+// icon is made.
 QIcon programIcon();

@@ -1,9 +1,11 @@
 // Shows the main window as the program does, starts a round, then leaves it
 // alone for 20 seconds and prints what the idle window costs: how often it
 // repainted, how much processor time it took and how much memory it holds.
-// It exits non-zero when the window repainted at all, took more than 0.3 %
-// of a processor or holds more than 40 MiB.
+// It exits non-zero when the window repainted at all, and, while the limits
+// are on, when it took more than 0.3 % of a processor or holds more than
+// 40 MiB.
 #include "ApplicationSetup.h"
+#include "BenchLimits.h"
 #include "EntropyRandom.h"
 #include "SoundCuePlayer.h"
 #include "frmVelmora.h"
@@ -92,7 +94,6 @@ int main(int argc, char** argv)
     std::printf("  paints:           %d (limit 0)\n", counter.paints);
     std::printf("  processor time:   %.3f %% (limit %.1f %%)\n", cpuPercent, kCpuLimitPercent);
     std::printf("  resident memory:  %.1f MiB (limit %.0f MiB)\n", memory, kMemoryLimitMiB);
-    const bool withinLimits = counter.paints == 0 && cpuPercent <= kCpuLimitPercent && memory > 0 &&
-                              memory <= kMemoryLimitMiB;
-    return withinLimits ? 0 : 1;
+    const bool withinLimits = cpuPercent <= kCpuLimitPercent && memory <= kMemoryLimitMiB;
+    return counter.paints == 0 && memory > 0 && (withinLimits || !velmora::benchLimitsEnforced()) ? 0 : 1;
 }

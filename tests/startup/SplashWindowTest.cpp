@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -128,6 +129,20 @@ private slots:
         // The one-pixel frame stays on top of the clapperboard.
         QCOMPARE(QColor(shut.pixel(0, 224)), QColor(Qt::black));
         QCOMPARE(QColor(shut.pixel(232, 120)), QColor(Qt::black));
+    }
+
+    void tellsOnceThatItsFirstPictureIsPainted()
+    {
+        MainWindowFactory factory;
+        auto* splash = new frmInicio(factory.make());
+        const QSignalSpy painted(splash, &frmInicio::firstPainted);
+        QCOMPARE(painted.count(), 0);
+        splash->show();
+        snapshot(*splash);
+        QCOMPARE(painted.count(), 1);
+        splash->Timer1_Timer();
+        snapshot(*splash);
+        QCOMPARE(painted.count(), 1);
     }
 
     void mainWindowIsCreatedOnceAndShownBeforeTheSplashGoes()

@@ -2,7 +2,8 @@
 //   draw_pictures OUTPUT_DIR
 // writes OUTPUT_DIR/pictures/*.png, OUTPUT_DIR/icons/velmora.ico and
 // OUTPUT_DIR/icons/velmora-SIZE.png. The drawing depends on nothing but this
-// code, so running it again reproduces the same bytes.
+// code, so running it again reproduces the same pictures (on another
+// processor, up to a level in a few antialiased edge pixels).
 
 #include "Clapperboard.h"
 #include "FilmStrip.h"

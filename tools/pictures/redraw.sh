@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds draw_pictures on its own in a temporary folder and redraws every picture
 # and the program icon into assets/. Commit the result: the test in
-# tests/pictures checks that the committed files are exactly what the tool draws.
+# tests/pictures checks that the committed pictures are what the tool draws.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
