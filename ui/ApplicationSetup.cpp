@@ -58,4 +58,3 @@ void prepareApplication(QApplication& app)
     prepareSplash();
     prepareMainWindow(app);
 }
-}
