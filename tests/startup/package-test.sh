@@ -24,7 +24,7 @@ for file in ./usr/bin/velmora ./usr/share/velmora/ayuda.html ./usr/share/applica
   grep -q " ${file}$" <<<"$contents" || fail "the package lacks $file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6multimedia6 libsndfile1; do
+for library in libqt6widgets6 libpulse0 libsndfile1; do
   grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
 
