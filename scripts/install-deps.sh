@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   # Build
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
-  libsndfile1-dev
+  qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
+  libsndfile1-dev libpulse-dev
   # Headless window and audio tests
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
   # Reading the window as a screen reader does

@@ -40,7 +40,7 @@ private slots:
     void noQueuedEventOrTimerRunsWhileAClipPlays();
     void whatFellDueDuringAClipRunsAfterIt();
     void theCuePlayerPlaysTheBanksClipToItsEnd();
-    void clipsPlayedBackToBackEachEndAndNoneOutlivesItsSink();
+    void clipsPlayedBackToBackEachLastTheirLength();
 
 private:
     SoundBank bank_{};
@@ -49,8 +49,8 @@ private:
 
 void SoundPlaybackTest::initTestCase()
 {
-    // The first clip of a process also opens the connection to the server;
-    // a short warm-up keeps that out of the measured clips.
+    // A short warm-up clip keeps whatever the first playback of a process
+    // sets up, on either side of the connection, out of the measured clips.
     QVERIFY(playTimed(player_, bank_.clip(SoundClip::Miss)) > 0);
 }
 
@@ -125,12 +125,12 @@ void SoundPlaybackTest::theCuePlayerPlaysTheBanksClipToItsEnd()
              qPrintable(QStringLiteral("blocked %1 ms for a clip of 903 ms").arg(elapsed)));
 }
 
-void SoundPlaybackTest::clipsPlayedBackToBackEachEndAndNoneOutlivesItsSink()
+void SoundPlaybackTest::clipsPlayedBackToBackEachLastTheirLength()
 {
-    // The audio server answers a finished clip's drain a little after the
-    // clip has ended. Played back to back, with the shortest clip, that late
-    // answer has many chances to meet a sink that was already gone, which
-    // used to crash the program now and then; the sinks now outlive it.
+    // Each clip plays through a stream of its own on the one connection.
+    // Played back to back, with the shortest clip, an answer meant for the
+    // stream before (its drain, say) has many chances to end the next clip
+    // early, and a stream left behind to delay it.
     for (int round = 0; round < 15; ++round) {
         const qint64 elapsed = playTimed(player_, bank_.clip(SoundClip::Miss));
         QVERIFY2(elapsed >= 534 * (1 - kTolerance) && elapsed <= 534 * (1 + kTolerance),

@@ -8,8 +8,8 @@
 # command ends, fails or is interrupted. The command sees XDG_RUNTIME_DIR and
 # PULSE_SERVER pointing at it. The exit status is the command's.
 #
-# An idle null sink runs at a latency of about two seconds, which would make
-# every clip last about three; a loopback from a second null sink's monitor
+# An idle null sink runs at a latency of about two seconds, which would hold
+# every clip up to two seconds past its end; a loopback from a second null sink's monitor
 # into the default sink keeps it at 20 ms.
 set -euo pipefail
 
