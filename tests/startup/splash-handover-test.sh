@@ -6,20 +6,22 @@
 # The splash's exact timing is pinned on a virtual clock by the splash tests;
 # here a busy machine may map the splash late or tick its timer late, so the
 # bounds on the hand-over only tell a hand-over from none at all.
-# Usage: splash-handover-test.sh PATH/TO/velmora
+# Usage: splash-handover-test.sh PATH/TO/velmora PATH/TO/viewable_windows
 set -euo pipefail
 
 program=$1
+viewable_windows=$2
 # No sound server: the player gives up at once instead of reaching a real one.
 export PULSE_SERVER=unix:/nonexistent/pulse/native
 
 # Milliseconds from the shell's own clock, so a poll starts no extra process.
 now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
 
-# Prints the names of the program's viewable windows, one per line, in one
-# call so that every poll sees the windows at a single moment.
+# Prints the names of the program's viewable windows, one per line, read
+# with the X server held still, so that every poll sees the windows at a
+# single moment and never the instant between two of them.
 visible_windows() {
-  xdotool search --onlyvisible --class velmora getwindowname %@ 2>/dev/null || true
+  "$viewable_windows" velmora 2>/dev/null || true
 }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
