@@ -1,6 +1,7 @@
 // A round played in the real window against a real audio server: every event
 // plays its clip, in order, and the window waits for each clip to end.
 #include "ApplicationSetup.h"
+#include "ClipTiming.h"
 #include "GameFakes.h"
 #include "SoundCuePlayer.h"
 #include "frmVelmora.h"
@@ -89,7 +90,7 @@ private slots:
             const auto& p = sound->played[i];
             QCOMPARE(p.clip, expected[i]);
             const qint64 nominal = nominalMs(p.clip);
-            QVERIFY2(p.blockedMs >= nominal * 85 / 100 && p.blockedMs <= nominal * 115 / 100,
+            QVERIFY2(velmora::blockedForItsLength(p.blockedMs, nominal),
                      qPrintable(QStringLiteral("clip %1 blocked %2 ms, nominally %3 ms")
                                     .arg(static_cast<int>(p.clip))
                                     .arg(p.blockedMs)

@@ -1,6 +1,7 @@
 // The audio server dying in the middle of a clip; run it through
 // tests/support/with-pulseaudio.sh, which this test leaves without a server.
 #include "ClipPlayer.h"
+#include "ClipTiming.h"
 #include "SoundBank.h"
 
 #include <QDir>
@@ -22,10 +23,9 @@ namespace {
 
 constexpr qint64 kRoundWonMs = 1617;
 constexpr qint64 kKillAfterMs = 500;
-// Far less than the 1117 ms of the clip still to come at the kill.
-constexpr qint64 kNoticeMs = 400;
-// A connection refused is known at once, as when there is no server at all.
-constexpr qint64 kAtOnceMs = 100;
+// Far less than the 1117 ms of the clip still to come at the kill, with room
+// for a busy machine.
+constexpr qint64 kNoticeMs = 700;
 
 pid_t serverPid()
 {
@@ -77,7 +77,7 @@ void SoundServerLossTest::aClipReturnsAsSoonAsItsServerIsKilledAndLaterClipsAtOn
     player.Reproducir_Sonido(bank.clip(SoundClip::SeventhMiss));
     const qint64 afterLoss = clock.elapsed();
     qInfo("a clip after the loss returned after %lld ms", afterLoss);
-    QVERIFY2(afterLoss < kAtOnceMs, qPrintable(QString::number(afterLoss)));
+    QVERIFY2(afterLoss < velmora::kAtOnceMs, qPrintable(QString::number(afterLoss)));
 }
 
 QTEST_GUILESS_MAIN(SoundServerLossTest)
