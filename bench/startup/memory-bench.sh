@@ -18,26 +18,7 @@ limit=1.4
 pid=""
 trap '[ -z "$pid" ] || { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; } || true' EXIT
 
-# wait_for_window NAME_PATTERN: prints the first visible window so named.
-wait_for_window() {
-  local window=""
-  for _ in $(seq 1 500); do
-    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && { echo "$window"; return 0; }
-    sleep 0.02
-  done
-  echo "no window named '$1' appeared" >&2
-  return 1
-}
-
-wait_for_caption() {
-  for _ in $(seq 1 250); do
-    [[ $(xdotool getwindowname "$1") =~ $2 ]] && return 0
-    sleep 0.02
-  done
-  echo "the caption never matched '$2'" >&2
-  return 1
-}
+source "$(dirname "$0")/../../tests/support/x11-wait.sh"
 
 # kib FIELD: the field of the running process's smaps_rollup, in KiB.
 kib() { awk -v f="$1:" '$1 == f { print $2 }' "/proc/$pid/smaps_rollup"; }

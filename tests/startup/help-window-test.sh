@@ -10,6 +10,7 @@ set -euo pipefail
 
 program=$1
 probe=$2
+source "$(dirname "$0")/../support/x11-wait.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -40,18 +41,6 @@ shots=$(mktemp -d "${TMPDIR:-/tmp}/help-window-test.XXXXXX")
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$shots"' EXIT
 
-# Prints the first visible window whose name matches, waiting up to 10 s.
-wait_for_window() {
-  local pattern=$1 id
-  for _ in $(seq 1 500); do
-    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
-    sleep 0.02
-  done
-  return 1
-}
-
 help_windows() { xdotool search --onlyvisible --name '^Ayuda de Velmora$' 2>/dev/null | wc -l; }
 
 press_f1_in() {
@@ -60,9 +49,9 @@ press_f1_in() {
   xdotool key F1
 }
 
-main=$(wait_for_window '^VELMORA') || fail "the main window never appeared"
+main=$(wait_for_window '^VELMORA' "$pid") || fail "the main window never appeared"
 press_f1_in "$main"
-help=$(wait_for_window '^Ayuda de Velmora$') || fail "F1 opened no help window"
+help=$(wait_for_window '^Ayuda de Velmora$' "$pid") || fail "F1 opened no help window"
 [ -z "$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null || true)" ] \
   || fail "F1 showed a message box"
 

@@ -7,6 +7,7 @@
 # Usage: package-test.sh BUILD_DIR
 set -euo pipefail
 build=$1
+source "$(dirname "$0")/../support/x11-wait.sh"
 fonts=$(cd "$(dirname "$0")/../../assets/fonts" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-package.XXXXXX")
 pid=""
@@ -77,14 +78,7 @@ grep -q '^License: OFL-1.1$' "$copyright" \
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$work/root/usr/share/applications/org.vastrel.Velmora.desktop")
 PULSE_SERVER=unix:/nonexistent/velmora-no-sound "$work/root/usr/games/velmora" &
 pid=$!
-for _ in $(seq 1 300); do
-  if window=$(xdotool search --onlyvisible --name '^VELMORA' 2>/dev/null | head -n 1) && [ -n "$window" ]; then
-    echo "the unpacked program shows its main window"
-    xprop -id "$window" WM_CLASS | grep -q "\"$wm_class\"" \
-      || fail "the window's class is not the desktop entry's '$wm_class': $(xprop -id "$window" WM_CLASS)"
-    exit 0
-  fi
-  kill -0 "$pid" 2>/dev/null || fail "the unpacked program ended by itself"
-  sleep 0.02
-done
-fail "the unpacked program showed no main window"
+window=$(wait_for_window '^VELMORA' "$pid") || fail "the unpacked program showed no main window"
+echo "the unpacked program shows its main window"
+xprop -id "$window" WM_CLASS | grep -q "\"$wm_class\"" \
+  || fail "the window's class is not the desktop entry's '$wm_class': $(xprop -id "$window" WM_CLASS)"

@@ -5,35 +5,18 @@
 # must then carry the round's points or penalty.
 set -euo pipefail
 program=$1
+source "$(dirname "$0")/../support/x11-wait.sh"
 export PULSE_SERVER=unix:/nonexistent/velmora-no-sound
 
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true' EXIT
 
-window=""
-for _ in $(seq 1 300); do
-  window=$(xdotool search --onlyvisible --name '^VELMORA' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.02
-done
-[ -n "$window" ] || { echo "the main window never appeared"; exit 1; }
-
-caption() { xdotool getwindowname "$window"; }
-expect_caption() {
-  local pattern=$1
-  for _ in $(seq 1 100); do
-    [[ $(caption) =~ $pattern ]] && return 0
-    sleep 0.02
-  done
-  echo "caption '$(caption)' does not match '$pattern'"
-  exit 1
-}
-
-expect_caption '^VELMORA \(NUEVO\)$'
+window=$(wait_for_window '^VELMORA')
+wait_for_caption "$window" '^VELMORA \(NUEVO\)$'
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key Return
-expect_caption '^VELMORA$'
+wait_for_caption "$window" '^VELMORA$'
 xdotool type --delay 20 'abcdefghijklmnopqrstuvwxyz0123456789'
-expect_caption '^VELMORA \([+-][0-9]+\)$'
-echo "round played: $(caption)"
+wait_for_caption "$window" '^VELMORA \([+-][0-9]+\)$'
+echo "round played: $(xdotool getwindowname "$window")"

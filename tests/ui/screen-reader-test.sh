@@ -6,6 +6,7 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/x11-wait.sh"
 
 if [ -z "${VELMORA_PRIVATE_SESSION:-}" ]; then
   exec dbus-run-session -- env VELMORA_PRIVATE_SESSION=1 "$0" "$@"
@@ -36,13 +37,7 @@ done
 "$program" &
 pids+=($!)
 
-window=""
-for _ in $(seq 1 300); do
-  window=$(xdotool search --onlyvisible --name '^VELMORA' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.02
-done
-[ -n "$window" ] || { echo "the main window never appeared"; exit 1; }
+window=$(wait_for_window '^VELMORA')
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 
 /usr/bin/python3 "$here/screen-reader-round.py" "$window"

@@ -8,6 +8,7 @@
 set -euo pipefail
 program=$1
 output=$2
+source "$(dirname "$0")/../../tests/support/x11-wait.sh"
 export PULSE_SERVER=unix:/nonexistent/velmora-no-sound
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-screenshot.XXXXXX")
@@ -16,32 +17,18 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "make-screenshot.sh: $*" >&2; exit 1; }
 
-window=""
-for _ in $(seq 1 500); do
-  window=$(xdotool search --onlyvisible --name '^VELMORA' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.02
-done
-[ -n "$window" ] || fail "the main window never appeared"
-
-wait_for_caption() {
-  for _ in $(seq 1 250); do
-    [[ $(xdotool getwindowname "$window") =~ $1 ]] && return 0
-    sleep 0.02
-  done
-  fail "the caption '$(xdotool getwindowname "$window")' does not match '$1'"
-}
+window=$(wait_for_window '^VELMORA') || fail "the main window never appeared"
 
 # Before the first round the menu's F2 is off, so the play button, which has
 # the focus, starts it with Enter.
-wait_for_caption '^VELMORA \(NUEVO\)$'
+wait_for_caption "$window" '^VELMORA \(NUEVO\)$'
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key Return
-wait_for_caption '^VELMORA$'
+wait_for_caption "$window" '^VELMORA$'
 xdotool type --delay 150 'earkow'
 # The board is redrawn every 100 ms and a strike flash lasts 400 ms.
 sleep 1
-wait_for_caption '^VELMORA$'
+wait_for_caption "$window" '^VELMORA$'
 
 import -window "$window" "$work/window.png"
 convert "$work/window.png" -strip -dither None -colors 256 "PNG8:$work/small.png"
