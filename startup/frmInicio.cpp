@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace velmora {
+
 namespace {
 
 // The window's layout in pixels at 96 dots per inch (its twips divided by 15).
@@ -30,7 +32,7 @@ frmInicio::frmInicio(MainWindowFactory createMainWindow, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    velmora::centreOnScreen(*this);
+    centreOnScreen(*this);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
@@ -41,13 +43,13 @@ frmInicio::frmInicio(MainWindowFactory createMainWindow, QWidget* parent)
 void frmInicio::Timer1_Timer()
 {
     switch (sequence_.tick()) {
-    case velmora::SplashAction::Repaint:
+    case SplashAction::Repaint:
         update();
         break;
-    case velmora::SplashAction::HandOver:
+    case SplashAction::HandOver:
         handOver();
         break;
-    case velmora::SplashAction::Nothing:
+    case SplashAction::Nothing:
         break;
     }
 }
@@ -113,3 +115,5 @@ void frmInicio::paintEvent(QPaintEvent*)
         emit firstPainted();
     }
 }
+
+} // namespace velmora

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace velmora {
+
 // The start-up window: a frameless clapperboard that counts the maker's mark up
 // every half second, claps shut under "¡ACCIÓN!" and, at the fifth tick of
 // Timer1, creates and shows the main window before it closes itself. Closing it
@@ -24,7 +26,7 @@ public:
     // The tick of Timer1 (every 500 ms from creation).
     void Timer1_Timer();
 
-    const velmora::SplashSequence& sequence() const { return sequence_; }
+    const SplashSequence& sequence() const { return sequence_; }
 
 signals:
     // Emitted once, when the window has been painted for the first time: work
@@ -39,7 +41,7 @@ private:
     void handOver();
 
     MainWindowFactory createMainWindow_;
-    velmora::SplashSequence sequence_{};
+    SplashSequence sequence_{};
     QTimer* Timer1 = new QTimer(this);
     bool painted_ = false;
     QPixmap clapperOpen_{QStringLiteral(":/pictures/clapper-open.png")};
@@ -48,3 +50,5 @@ private:
     // than before the window's first picture.
     QPixmap clapperShut_{};
 };
+
+} // namespace velmora

@@ -15,7 +15,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    prepareSplash();
+    velmora::prepareSplash();
 
     // The Help menu lives as long as the program, longer than the main window.
     velmora::HelpItems help(velmora::helpPageAddress(), velmora::shippedHelpPage(),
@@ -24,20 +24,20 @@ int main(int argc, char* argv[])
                             std::make_unique<velmora::TextBrowserHelpViewer>(),
                             std::make_unique<velmora::StandardHelpDialogs>());
 
-    auto* splash = new frmInicio([&app, &help]() -> QWidget* {
+    auto* splash = new velmora::frmInicio([&app, &help]() -> QWidget* {
         // Done already, unless the splash was never painted.
-        prepareMainWindow(app);
-        WindowServices services;
+        velmora::prepareMainWindow(app);
+        velmora::WindowServices services;
         services.loadSounds = [] { return std::make_unique<velmora::SoundCuePlayer>(); };
         services.random = std::make_unique<velmora::EntropyRandom>();
         services.help = &help;
-        auto* mainWindow = new frmVelmora(std::move(services));
+        auto* mainWindow = new velmora::frmVelmora(std::move(services));
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         return mainWindow;
     });
     // What only the main window needs is loaded once the splash's first
     // picture is on the screen, well before the hand-over.
-    QObject::connect(splash, &frmInicio::firstPainted, &app, [&app] { prepareMainWindow(app); },
+    QObject::connect(splash, &velmora::frmInicio::firstPainted, &app, [&app] { velmora::prepareMainWindow(app); },
                      Qt::QueuedConnection);
     splash->show();
 

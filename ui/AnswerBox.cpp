@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 
+namespace velmora {
+
 AnswerBox::AnswerBox(QWidget* parent)
     : QLineEdit(parent)
 {
@@ -50,3 +52,5 @@ void AnswerBox::mouseDoubleClickEvent(QMouseEvent* event)
     if (onDoubleClick)
         onDoubleClick();
 }
+
+} // namespace velmora

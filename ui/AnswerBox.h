@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace velmora {
+
 // The single-line answer box. Each typed character is offered to a filter as
 // a Latin-1 code first: 0 discards it, anything else lets the box take it.
 // Text composed by an input method is filtered the same way, one character
@@ -22,3 +24,5 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
+
+} // namespace velmora

@@ -9,6 +9,8 @@
 
 #include <mutex>
 
+namespace velmora {
+
 namespace {
 
 void addFace(const char* path)
@@ -58,3 +60,5 @@ void prepareApplication(QApplication& app)
     prepareSplash();
     prepareMainWindow(app);
 }
+
+} // namespace velmora

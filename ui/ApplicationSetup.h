@@ -2,6 +2,8 @@
 
 class QApplication;
 
+namespace velmora {
+
 // Makes the application ready for the splash window: the two faces it draws
 // with, carried inside the executable, and the application's name.
 void prepareSplash();
@@ -14,3 +16,5 @@ void prepareMainWindow(QApplication& app);
 
 // Both at once, for a program that shows the main window straight away.
 void prepareApplication(QApplication& app);
+
+} // namespace velmora

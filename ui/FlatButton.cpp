@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+namespace velmora {
+
 FlatButton::FlatButton(QWidget* parent)
     : QPushButton(parent)
 {
@@ -90,3 +92,5 @@ void FlatButton::mouseMoveEvent(QMouseEvent* event)
     // reach the window's surface and undo the hover colour.
     event->accept();
 }
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace velmora {
+
 // A button that paints its own background colour and picture instead of the
 // platform's button face. Every key typed on it is reported as a Latin-1
 // code; Space and Enter click it only while `activatesOnKeys` allows.
@@ -32,3 +34,5 @@ private:
     QColor background_{Qt::white};
     QPixmap picture_;
 };
+
+} // namespace velmora

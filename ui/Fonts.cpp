@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace velmora {
+
 QFont gameFont(Face face, double points)
 {
     QFont font;
@@ -32,3 +34,5 @@ QFont fittedFont(QFont font, const QString& text, int width)
         font.setPixelSize(font.pixelSize() * width / advance);
     return font;
 }
+
+} // namespace velmora

@@ -12,10 +12,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-using velmora::BoardCell;
-using velmora::Figure;
-using velmora::FigureLine;
-using velmora::WindowControls;
+namespace velmora {
 
 namespace {
 
@@ -84,16 +81,14 @@ std::vector<PointerTarget> pointerTargets(const WindowControls& c)
         QStringLiteral(" Cuarto Error "), QStringLiteral(" Quinto Error "),  QStringLiteral(" Sexto Error "),
         QStringLiteral(" Séptimo Error "), QStringLiteral(" Octavo Error ")};
     std::vector<PointerTarget> targets;
-    for (int box = 1; box <= velmora::kStrikeBoxes; ++box)
+    for (int box = 1; box <= kStrikeBoxes; ++box)
         targets.push_back({layout::lblStrike(box), strikeTips[box - 1]});
     targets.push_back({layout::Image1, {}});
     targets.push_back({layout::lblScore, QStringLiteral(" Puntuación ")});
     targets.push_back({layout::lblMono, QStringLiteral(" El Ahorcado ")});
     if (c.figure.prt7.Visible)
-        targets.push_back({twipRect(velmora::FigureEyes::Left, c.figure.prt7.Top, velmora::FigureEyes::Width,
-                                    velmora::FigureEyes::Height),
-                           {}});
-    for (int cell = velmora::kBoardCells; cell >= 2; --cell) {
+        targets.push_back({twipRect(FigureEyes::Left, c.figure.prt7.Top, FigureEyes::Width, FigureEyes::Height), {}});
+    for (int cell = kBoardCells; cell >= 2; --cell) {
         if (c.lblLetter[static_cast<std::size_t>(cell - 1)].LetterVisible)
             targets.push_back({layout::lblLetter(cell), {}});
     }
@@ -135,11 +130,11 @@ QRegion GameSurface::changedRegion() const
     const WindowControls& now = controls_;
     if (now.figure != painted_.figure)
         region += QRect(0, 0, px(2775), height());
-    for (int box = 1; box <= velmora::kStrikeBoxes; ++box) {
+    for (int box = 1; box <= kStrikeBoxes; ++box) {
         if (now.lblStrike[static_cast<std::size_t>(box - 1)] != painted_.lblStrike[static_cast<std::size_t>(box - 1)])
             region += layout::lblStrike(box);
     }
-    for (int cell = 1; cell <= velmora::kBoardCells; ++cell) {
+    for (int cell = 1; cell <= kBoardCells; ++cell) {
         if (now.lblLetter[static_cast<std::size_t>(cell - 1)] != painted_.lblLetter[static_cast<std::size_t>(cell - 1)])
             region += cellArea(cell);
     }
@@ -189,9 +184,9 @@ void GameSurface::paintBoard(QPainter& painter) const
         drawLabel(painter, layout::lblWords, answer, fittedFont(font, answer, layout::lblWords.width()), Qt::white,
                   Qt::AlignLeft);
     }
-    for (int cell = 2; cell <= velmora::kBoardCells; ++cell)
+    for (int cell = 2; cell <= kBoardCells; ++cell)
         drawCell(cell);
-    for (int cell = 1; cell <= velmora::kBoardCells; ++cell) {
+    for (int cell = 1; cell <= kBoardCells; ++cell) {
         if (controls_.lblLetter[static_cast<std::size_t>(cell - 1)].LineVisible)
             drawLine(painter, layout::lnLetter(cell), Qt::white, kUnderlineWidth);
     }
@@ -225,8 +220,7 @@ void GameSurface::paintFigure(QPainter& painter) const
     drawLine(painter, twipLine(1680, 120, 1680, 720), kRope, 5); // the rope
     if (f.prt1.Visible) {
         // The head is a circle as wide as its box is high, centred in the box.
-        const QRect box = twipRect(velmora::FigureHead::Left, f.prt1.Top, velmora::FigureHead::Width,
-                                   velmora::FigureHead::Height);
+        const QRect box = twipRect(FigureHead::Left, f.prt1.Top, FigureHead::Width, FigureHead::Height);
         const int diameter = std::min(box.width(), box.height());
         QRectF circle(0, 0, diameter, diameter);
         circle.moveCenter(QRectF(box).center());
@@ -238,8 +232,7 @@ void GameSurface::paintFigure(QPainter& painter) const
     drawFigureLine(painter, f.Line6, kNavy, 2);
     drawFigureLine(painter, f.Line5, kNavy, 2);
     if (f.prt7.Visible) {
-        const QRect eyes =
-            twipRect(velmora::FigureEyes::Left, f.prt7.Top, velmora::FigureEyes::Width, velmora::FigureEyes::Height);
+        const QRect eyes = twipRect(FigureEyes::Left, f.prt7.Top, FigureEyes::Width, FigureEyes::Height);
         drawLabel(painter, eyes, qtText(f.prt7.Caption), gameFont(Face::ComicBold, 12), Qt::black, Qt::AlignHCenter);
     }
 }
@@ -250,8 +243,8 @@ void GameSurface::paintBanner(QPainter& painter) const
     painter.drawPixmap(layout::Image1, filmStrip_);
     drawLine(painter, layout::Line1, Qt::black, 1);
     const QFont font = gameFont(Face::Rounded, 21.75);
-    for (int box = velmora::kStrikeBoxes; box >= 1; --box) {
-        const velmora::StrikeBox& b = controls_.lblStrike[static_cast<std::size_t>(box - 1)];
+    for (int box = kStrikeBoxes; box >= 1; --box) {
+        const StrikeBox& b = controls_.lblStrike[static_cast<std::size_t>(box - 1)];
         painter.fillRect(layout::lblStrike(box), bgr(static_cast<std::uint32_t>(b.BackColor)));
         drawLabel(painter, layout::lblStrike(box), qtText(b.Caption), font, Qt::black, Qt::AlignHCenter);
     }
@@ -301,3 +294,5 @@ bool GameSurface::event(QEvent* event)
     }
     return QWidget::event(event);
 }
+
+} // namespace velmora

@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+namespace velmora {
+
 // The window's drawing surface: the background, the gallows and its figure,
 // the film strip with the strike boxes, the score band and the board, painted
 // from the rules' state in the window's stacking order. Labels and images
@@ -17,14 +19,14 @@ class GameSurface : public QWidget {
     Q_OBJECT
 
 public:
-    explicit GameSurface(const velmora::WindowControls& controls, QWidget* parent = nullptr);
+    explicit GameSurface(const WindowControls& controls, QWidget* parent = nullptr);
 
     // Repaints what differs between the state last painted and the current
     // one; nothing at all when they are equal.
     void refresh();
 
     // The state the surface shows.
-    const velmora::WindowControls& controls() const { return controls_; }
+    const WindowControls& controls() const { return controls_; }
 
     // The tooltip shown over a point, if any label there carries one.
     QString toolTipAt(QPoint point) const;
@@ -48,8 +50,10 @@ private:
     void paintBanner(QPainter& painter) const;
     QRegion changedRegion() const;
 
-    const velmora::WindowControls& controls_;
-    velmora::WindowControls painted_;
+    const WindowControls& controls_;
+    WindowControls painted_;
     QPixmap background_{QStringLiteral(":/pictures/background.png")};
     QPixmap filmStrip_{QStringLiteral(":/pictures/filmstrip.png")};
 };
+
+} // namespace velmora

@@ -4,15 +4,17 @@
 
 #include <algorithm>
 
-using velmora::WindowControls;
+namespace velmora {
 
 namespace {
 
 constexpr int kPartCount = static_cast<int>(kPaintedParts.size());
 
+// Qt asks with the class name its meta-object carries, namespace included.
 QAccessibleInterface* surfaceFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("GameSurface") && object != nullptr && object->isWidgetType())
+    if (className == QLatin1String(GameSurface::staticMetaObject.className()) && object != nullptr &&
+        object->isWidgetType())
         return new GameSurfaceAccessible(static_cast<GameSurface*>(object));
     return nullptr;
 }
@@ -105,3 +107,5 @@ void GameSurfaceAccessible::announceChanges(GameSurface& surface, const WindowCo
         }
     }
 }
+
+} // namespace velmora

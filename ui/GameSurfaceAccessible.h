@@ -4,6 +4,8 @@
 
 #include <QAccessibleWidget>
 
+namespace velmora {
+
 class GameSurface;
 
 // What assistive technology sees of the game surface: its widgets (the
@@ -22,7 +24,7 @@ public:
     // Tells assistive technology which painted parts changed from `before`
     // to the state the surface shows now. Call it only while
     // QAccessible::isActive(), so no work is done when nobody listens.
-    static void announceChanges(GameSurface& surface, const velmora::WindowControls& before);
+    static void announceChanges(GameSurface& surface, const WindowControls& before);
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
@@ -33,3 +35,5 @@ public:
 private:
     std::array<QAccessible::Id, kPaintedParts.size()> parts_{};
 };
+
+} // namespace velmora

@@ -2,6 +2,8 @@
 
 class QWidget;
 
+namespace velmora {
+
 // The two items of the "Ayuda" menu. The window only forwards the choice; what
 // the items do (the connection check, the browser, the About box) lives with
 // the start-up code, which hands an implementation to the window.
@@ -11,3 +13,5 @@ public:
     virtual void mnuHelpAyuda_Click(QWidget* window) = 0;
     virtual void mnuHelpAbout_Click(QWidget* window) = 0;
 };
+
+} // namespace velmora

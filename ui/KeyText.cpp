@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+namespace velmora {
+
 namespace {
 
 constexpr char16_t kDelete = 0x7F;
@@ -22,3 +24,5 @@ int latin1KeyCode(const QKeyEvent& event)
     const char16_t c = text.at(0).unicode();
     return c <= 0xFF ? static_cast<int>(c) : -1;
 }
+
+} // namespace velmora

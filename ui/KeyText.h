@@ -2,6 +2,8 @@
 
 class QKeyEvent;
 
+namespace velmora {
+
 // Whether a key types text. Keys that edit, move or do nothing type none;
 // under X11 the Delete key nevertheless carries the character DEL (0x7F) as
 // its text, and it is told apart here.
@@ -11,3 +13,5 @@ bool typesText(const QKeyEvent& event);
 // types nothing or a character outside Latin-1. Dead keys arrive here already
 // composed, so "´" then "a" gives 225.
 int latin1KeyCode(const QKeyEvent& event);
+
+} // namespace velmora

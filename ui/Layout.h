@@ -7,7 +7,7 @@
 
 // Where the window's controls lie, in pixels, converted once from the twips
 // they are laid out in.
-namespace layout {
+namespace velmora::layout {
 
 inline constexpr int kClientWidth = 769;
 inline constexpr int kClientHeight = 265;
@@ -36,16 +36,16 @@ inline QRect lblStrike(int box) // box 1 to 8
 
 inline QRect lblLetter(int cell) // cell 1 to 42
 {
-    const int row = (cell - 1) / velmora::kBoardColumns;
-    const int column = (cell - 1) % velmora::kBoardColumns;
+    const int row = (cell - 1) / kBoardColumns;
+    const int column = (cell - 1) % kBoardColumns;
     return twipRect(3000 + 600 * column, 1200 + 720 * row, 495, 495);
 }
 
 inline QLineF lnLetter(int cell)
 {
-    const int row = (cell - 1) / velmora::kBoardColumns;
-    const int column = (cell - 1) % velmora::kBoardColumns;
+    const int row = (cell - 1) / kBoardColumns;
+    const int column = (cell - 1) % kBoardColumns;
     return twipLine(3000 + 600 * column, 1680 + 720 * row, 3480 + 600 * column, 1680 + 720 * row);
 }
 
-} // namespace layout
+} // namespace velmora::layout

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-using velmora::WindowControls;
+namespace velmora {
 
 namespace {
 
@@ -29,8 +29,8 @@ QString partName(PaintedPart part)
 QRect partRect(PaintedPart part)
 {
     switch (part) {
-    case PaintedPart::Board: return layout::lblLetter(1).united(layout::lblLetter(velmora::kBoardCells));
-    case PaintedPart::Strikes: return layout::lblStrike(1).united(layout::lblStrike(velmora::kStrikeBoxes));
+    case PaintedPart::Board: return layout::lblLetter(1).united(layout::lblLetter(kBoardCells));
+    case PaintedPart::Strikes: return layout::lblStrike(1).united(layout::lblStrike(kStrikeBoxes));
     case PaintedPart::Figure: return twipRect(0, 0, 2775, 3975); // the gallows panel
     case PaintedPart::Score: return layout::lblScore;
     case PaintedPart::Answer: return layout::lblWords;
@@ -49,11 +49,11 @@ PaintedPartAccessible::PaintedPartAccessible(GameSurface* surface, PaintedPart p
 QString PaintedPartAccessible::spokenText(PaintedPart part, const WindowControls& controls)
 {
     switch (part) {
-    case PaintedPart::Board: return velmora::spoken::boardText(controls);
-    case PaintedPart::Strikes: return velmora::spoken::strikesText(controls);
-    case PaintedPart::Figure: return velmora::spoken::figureText(controls);
-    case PaintedPart::Score: return velmora::spoken::scoreText(controls);
-    case PaintedPart::Answer: return velmora::spoken::answerText(controls);
+    case PaintedPart::Board: return spoken::boardText(controls);
+    case PaintedPart::Strikes: return spoken::strikesText(controls);
+    case PaintedPart::Figure: return spoken::figureText(controls);
+    case PaintedPart::Score: return spoken::scoreText(controls);
+    case PaintedPart::Answer: return spoken::answerText(controls);
     }
     return {};
 }
@@ -151,5 +151,7 @@ QString PaintedPartAccessible::attributes(int, int* startOffset, int* endOffset)
 
 QVariant PaintedPartAccessible::currentValue() const
 {
-    return surface_ ? QVariant(velmora::spoken::scoreText(surface_->controls()).toInt()) : QVariant();
+    return surface_ ? QVariant(spoken::scoreText(surface_->controls()).toInt()) : QVariant();
 }
+
+} // namespace velmora

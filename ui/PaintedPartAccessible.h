@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace velmora {
+
 class GameSurface;
 
 // The parts of the game surface that are painted rather than built from
@@ -28,8 +30,8 @@ public:
     PaintedPartAccessible(GameSurface* surface, PaintedPart part);
 
     // The words a screen reader says for the part in a given state.
-    static QString spokenText(PaintedPart part, const velmora::WindowControls& controls);
-    static bool isShown(PaintedPart part, const velmora::WindowControls& controls);
+    static QString spokenText(PaintedPart part, const WindowControls& controls);
+    static bool isShown(PaintedPart part, const WindowControls& controls);
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -74,3 +76,5 @@ private:
     QPointer<GameSurface> surface_;
     PaintedPart part_ = PaintedPart::Board;
 };
+
+} // namespace velmora

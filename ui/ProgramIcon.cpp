@@ -1,5 +1,7 @@
 #include "ProgramIcon.h"
 
+namespace velmora {
+
 QIcon programIcon()
 {
     QIcon icon;
@@ -7,3 +9,5 @@ QIcon programIcon()
         icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size), QSize(size, size));
     return icon;
 }
+
+} // namespace velmora

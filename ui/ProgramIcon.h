@@ -2,6 +2,10 @@
 
 #include <QIcon>
 
+namespace velmora {
+
 // The program icon at every size it is drawn in. Every size is decoded as the
 // icon is made.
 QIcon programIcon();
+
+} // namespace velmora

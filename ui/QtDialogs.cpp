@@ -4,10 +4,9 @@
 
 #include <QMessageBox>
 
-using velmora::MessageAnswer;
+namespace velmora {
 
-MessageAnswer QtDialogs::showMessage(const std::u32string& text, velmora::MessageIcon icon,
-                                     velmora::MessageButtons buttons)
+MessageAnswer QtDialogs::showMessage(const std::u32string& text, MessageIcon icon, MessageButtons buttons)
 {
     if (beforeShow_)
         beforeShow_();
@@ -15,18 +14,20 @@ MessageAnswer QtDialogs::showMessage(const std::u32string& text, velmora::Messag
     box.setWindowTitle(QStringLiteral("Velmora"));
     box.setText(qtText(text));
     switch (icon) {
-    case velmora::MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case velmora::MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case velmora::MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
     }
-    if (buttons == velmora::MessageButtons::YesNo) {
+    if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     const int result = box.exec();
-    if (buttons == velmora::MessageButtons::Ok)
+    if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
+
+} // namespace velmora

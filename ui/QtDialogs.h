@@ -6,10 +6,12 @@
 
 class QWidget;
 
+namespace velmora {
+
 // The rules' message boxes as modal Qt message boxes titled "Velmora", with
 // "Sí" as the question's default button. `beforeShow` lets the window show
 // the state the rules reached before the box appears over it.
-class QtDialogs final : public velmora::Dialogs {
+class QtDialogs final : public Dialogs {
 public:
     QtDialogs(QWidget* parent, std::function<void()> beforeShow)
         : parent_(parent)
@@ -17,10 +19,11 @@ public:
     {
     }
 
-    velmora::MessageAnswer showMessage(const std::u32string& text, velmora::MessageIcon icon,
-                                       velmora::MessageButtons buttons) override;
+    MessageAnswer showMessage(const std::u32string& text, MessageIcon icon, MessageButtons buttons) override;
 
 private:
     QWidget* parent_ = nullptr;
     std::function<void()> beforeShow_;
 };
+
+} // namespace velmora

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace velmora {
+
 // The rules keep their texts as UTF-32; the window shows them as QString.
 inline QString qtText(std::u32string_view text)
 {
@@ -15,3 +17,5 @@ inline QString qtText(char32_t c)
 {
     return c == 0 ? QString() : QString::fromUcs4(&c, 1);
 }
+
+} // namespace velmora

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace velmora {
+
 // The window's layout is kept in twips, 15 to a pixel at 96 dots per inch.
 // Edges are rounded to whole pixels, so neighbouring controls meet exactly.
 inline int px(int twips)
@@ -29,3 +31,5 @@ inline QColor bgr(std::uint32_t value)
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
 }
+
+} // namespace velmora

@@ -16,11 +16,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
-using velmora::FocusTarget;
-using velmora::TimerId;
-using velmora::WindowControls;
+namespace velmora {
 
-void frmVelmora::SoundRelay::play(velmora::SoundClip clip)
+void frmVelmora::SoundRelay::play(SoundClip clip)
 {
     if (bank)
         bank->play(clip);
@@ -30,10 +28,10 @@ frmVelmora::frmVelmora(WindowServices services, QWidget* parent)
     : QMainWindow(parent)
     , services_(std::move(services))
 {
-    for (TimerId id : velmora::kAllTimers) {
+    for (TimerId id : kAllTimers) {
         QTimer& timer = timers_[static_cast<std::size_t>(id)];
         timer.setTimerType(id == TimerId::tmrScore ? Qt::PreciseTimer : Qt::CoarseTimer);
-        if (velmora::isFollower(id))
+        if (isFollower(id))
             connect(&timer, &QTimer::timeout, this, [this, id] { followerTick(id); });
         else
             connect(&timer, &QTimer::timeout, this, [this, id] { handle([this, id] { game_.onTimer(id); }); });
@@ -95,7 +93,7 @@ void frmVelmora::buildControls()
     txtWord_ = new AnswerBox(frmeAns_);
     txtWord_->setObjectName(QStringLiteral("txtWord"));
     txtWord_->setGeometry(layout::txtWord);
-    txtWord_->setMaxLength(velmora::kAnswerMaxLength);
+    txtWord_->setMaxLength(kAnswerMaxLength);
     txtWord_->setFont(gameFont(Face::Rounded, 18));
     txtWord_->setFrame(false);
     QPalette answerColours = txtWord_->palette();
@@ -178,7 +176,7 @@ void frmVelmora::Form_Load()
     game_.Form_Load();
     showState();
 
-    velmora::centreOnScreen(*this);
+    centreOnScreen(*this);
     cmdGame_->setFocus();
 }
 
@@ -203,7 +201,7 @@ void frmVelmora::handle(Handler&& handler)
 void frmVelmora::followerTick(TimerId id)
 {
     const WindowControls controls = game_.controls();
-    const velmora::RoundState round = game_.round();
+    const RoundState round = game_.round();
     game_.onTimer(id);
     if (game_.controls() == controls && game_.round() == round)
         timers_[static_cast<std::size_t>(id)].stop();
@@ -214,10 +212,10 @@ void frmVelmora::followerTick(TimerId id)
 
 void frmVelmora::wakeFollowers()
 {
-    for (TimerId id : velmora::kAllTimers) {
+    for (TimerId id : kAllTimers) {
         QTimer& timer = timers_[static_cast<std::size_t>(id)];
-        if (velmora::isFollower(id) && game_.timerEnabled(id) && !timer.isActive())
-            timer.start(velmora::intervalMs(id));
+        if (isFollower(id) && game_.timerEnabled(id) && !timer.isActive())
+            timer.start(intervalMs(id));
     }
 }
 
@@ -238,8 +236,8 @@ void frmVelmora::showState()
     if (changed(&WindowControls::cmdGameBackColor))
         cmdGame_->setBackground(bgr(now.cmdGameBackColor));
     if (changed(&WindowControls::cmdVozPicture)) {
-        cmdVoz_->setPicture(now.cmdVozPicture == velmora::SpeakerPicture::On ? speakerOn_ : speakerOff_);
-        cmdVoz_->setChecked(now.cmdVozPicture == velmora::SpeakerPicture::On);
+        cmdVoz_->setPicture(now.cmdVozPicture == SpeakerPicture::On ? speakerOn_ : speakerOff_);
+        cmdVoz_->setChecked(now.cmdVozPicture == SpeakerPicture::On);
     }
     if (changed(&WindowControls::cmdVozToolTip))
         cmdVoz_->setToolTip(qtText(now.cmdVozToolTip));
@@ -272,7 +270,7 @@ void frmVelmora::timerEnabledChanged(TimerId id, bool enabled)
 {
     QTimer& timer = timers_[static_cast<std::size_t>(id)];
     if (enabled)
-        timer.start(velmora::intervalMs(id));
+        timer.start(intervalMs(id));
     else
         timer.stop();
 }
@@ -299,3 +297,5 @@ void frmVelmora::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
 }
+
+} // namespace velmora

@@ -12,23 +12,26 @@
 #include <memory>
 #include <optional>
 
+class QAction;
+class QFrame;
+
+namespace velmora {
+
 class AnswerBox;
 class FlatButton;
 class GameSurface;
-class QAction;
-class QFrame;
 
 // The game's main window. It turns clicks, keys, menu items, pointer movement
 // and timer ticks into the rules' handlers, and after each shows what the
 // rules' state says. Its size is fixed: dragging a border springs back.
-class frmVelmora : public QMainWindow, private velmora::Focus, private velmora::TimerHost {
+class frmVelmora : public QMainWindow, private Focus, private TimerHost {
     Q_OBJECT
 
 public:
     explicit frmVelmora(WindowServices services, QWidget* parent = nullptr);
     ~frmVelmora() override;
 
-    const velmora::Game& game() const { return game_; }
+    const Game& game() const { return game_; }
     QSize fixedSize() const { return {FixedWidth, FixedHeight}; }
 
 protected:
@@ -39,10 +42,10 @@ protected:
 private:
     // The sound bank is loaded while the window loads, after the rules
     // exist; until then a cue has nothing to play.
-    class SoundRelay final : public velmora::SoundOutput {
+    class SoundRelay final : public SoundOutput {
     public:
-        void play(velmora::SoundClip clip) override;
-        std::unique_ptr<velmora::SoundOutput> bank;
+        void play(SoundClip clip) override;
+        std::unique_ptr<SoundOutput> bank;
     };
 
     void buildControls();
@@ -56,19 +59,19 @@ private:
 
     // A follower's tick. A tick that changed nothing puts its timer to rest
     // until the next change, so an idle window wakes up for nothing.
-    void followerTick(velmora::TimerId id);
+    void followerTick(TimerId id);
     void wakeFollowers();
     void showState();
 
-    void setFocus(velmora::FocusTarget target) override;
-    void timerEnabledChanged(velmora::TimerId id, bool enabled) override;
+    void setFocus(FocusTarget target) override;
+    void timerEnabledChanged(TimerId id, bool enabled) override;
 
     WindowServices services_;
     QtDialogs dialogs_{this, [this] { showState(); }};
     SoundRelay sound_;
-    std::array<QTimer, velmora::kTimerCount> timers_;
-    velmora::Game game_{{dialogs_, *this, *services_.random, sound_, *this}};
-    std::optional<velmora::WindowControls> shown_; // what the widgets show now
+    std::array<QTimer, kTimerCount> timers_;
+    Game game_{{dialogs_, *this, *services_.random, sound_, *this}};
+    std::optional<WindowControls> shown_; // what the widgets show now
 
     GameSurface* surface_ = nullptr;
     FlatButton* cmdGame_ = nullptr;
@@ -87,3 +90,5 @@ private:
     int FixedWidth = 0;
     int FixedHeight = 0;
 };
+
+} // namespace velmora

@@ -14,10 +14,7 @@
 #include <cstdio>
 #include <vector>
 
-using velmora::SoundBank;
-using velmora::SoundClip;
-using velmora::WavDecoder;
-
+namespace velmora {
 namespace {
 
 constexpr double kTargetPercent = 2.0;
@@ -55,13 +52,11 @@ double medianDecodeSeconds(const QByteArray& image, int runs)
     return times[runs / 2];
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const SoundBank bank;
-    const int runs = velmora::benchRuns(201);
+    const int runs = benchRuns(201);
     bool allDecoded = true;
     bool allWithinTarget = true;
     std::printf("clip  length    median decode  share of length (target <= %.1f %%, %d runs)\n",
@@ -79,5 +74,13 @@ int main(int argc, char** argv)
         std::printf("%d   %.3f s   %8.3f ms    %6.3f %%%s\n", static_cast<int>(row.clip),
                     row.nominalSeconds, seconds * 1000.0, percent, withinTarget ? "" : "  TOO SLOW");
     }
-    return allDecoded && (allWithinTarget || !velmora::benchLimitsEnforced()) ? 0 : 1;
+    return allDecoded && (allWithinTarget || !benchLimitsEnforced()) ? 0 : 1;
+}
+
+} // namespace
+} // namespace velmora
+
+int main(int argc, char** argv)
+{
+    return velmora::run(argc, argv);
 }

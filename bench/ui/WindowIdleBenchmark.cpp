@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <ctime>
 
+namespace velmora {
 namespace {
 
 constexpr int kIdleMs = 20000;
@@ -57,16 +58,14 @@ double residentMiB()
     return -1;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     QApplication app(argc, argv);
     prepareApplication(app);
 
     WindowServices services;
-    services.loadSounds = [] { return std::make_unique<velmora::SoundCuePlayer>(); };
-    services.random = std::make_unique<velmora::EntropyRandom>();
+    services.loadSounds = [] { return std::make_unique<SoundCuePlayer>(); };
+    services.random = std::make_unique<EntropyRandom>();
     frmVelmora window(std::move(services));
     window.show();
 
@@ -95,5 +94,13 @@ int main(int argc, char** argv)
     std::printf("  processor time:   %.3f %% (limit %.1f %%)\n", cpuPercent, kCpuLimitPercent);
     std::printf("  resident memory:  %.1f MiB (limit %.0f MiB)\n", memory, kMemoryLimitMiB);
     const bool withinLimits = cpuPercent <= kCpuLimitPercent && memory <= kMemoryLimitMiB;
-    return counter.paints == 0 && memory > 0 && (withinLimits || !velmora::benchLimitsEnforced()) ? 0 : 1;
+    return counter.paints == 0 && memory > 0 && (withinLimits || !benchLimitsEnforced()) ? 0 : 1;
+}
+
+} // namespace
+} // namespace velmora
+
+int main(int argc, char** argv)
+{
+    return velmora::run(argc, argv);
 }

@@ -14,6 +14,8 @@
 #include <array>
 #include <utility>
 
+using namespace velmora;
+
 namespace {
 
 // Every file the drawing tool writes, relative to its output folder and to the
@@ -236,7 +238,7 @@ void PicturesTest::everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip()
                              .scaled(strip.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                              .convertToFormat(QImage::Format_RGB32);
     QVERIFY(!shown.isNull());
-    for (int box = 1; box <= velmora::kStrikeBoxes; ++box) {
+    for (int box = 1; box <= kStrikeBoxes; ++box) {
         const QRect b = layout::lblStrike(box);
         // The white frame fills the box but for its outermost pixel, which may
         // blend with the film after smoothing.
@@ -245,7 +247,7 @@ void PicturesTest::everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip()
                 QVERIFY2(qGray(shown.pixel(x - strip.left(), y)) > 240,
                          qPrintable(QString("box %1 at %2,%3").arg(box).arg(x).arg(y)));
         }
-        if (box < velmora::kStrikeBoxes) {
+        if (box < kStrikeBoxes) {
             // Between two boxes the film shows black.
             const int gap = (b.right() + 1 + layout::lblStrike(box + 1).left()) / 2;
             QVERIFY2(qGray(shown.pixel(gap - strip.left(), 24)) < 16, qPrintable(QString("gap after box %1").arg(box)));

@@ -11,13 +11,13 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-using velmora::SoundClip;
+using namespace velmora;
 
 namespace {
 
 // Plays through the real player and remembers each clip with how long the
 // call blocked.
-class TimedSound final : public velmora::SoundOutput {
+class TimedSound final : public SoundOutput {
 public:
     struct Played {
         SoundClip clip;
@@ -35,7 +35,7 @@ public:
     std::vector<Played> played;
 
 private:
-    velmora::SoundCuePlayer real_;
+    SoundCuePlayer real_;
 };
 
 qint64 nominalMs(SoundClip clip)

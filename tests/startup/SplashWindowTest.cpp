@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace velmora;
+
 namespace {
 
 constexpr QRect bannerBox{8, 8, 217, 33};

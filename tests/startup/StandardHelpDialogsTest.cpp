@@ -9,6 +9,8 @@
 
 #include <functional>
 
+using namespace velmora;
+
 namespace {
 
 // Waits for the modal box that the call under test shows, lets the check look
@@ -58,7 +60,7 @@ private slots:
             QVERIFY(box.isModal());
             QCOMPARE(box.parentWidget(), &owner);
         });
-        velmora::StandardHelpDialogs().information(
+        StandardHelpDialogs().information(
             &owner, QStringLiteral("Velmora"),
             QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
         QVERIFY(seen);
@@ -79,7 +81,7 @@ private slots:
             QCOMPARE(box.buttons().size(), 1);
             QCOMPARE(box.buttons().constFirst()->text().remove(QLatin1Char('&')), QStringLiteral("Aceptar"));
         });
-        velmora::StandardHelpDialogs().about(&owner, QStringLiteral("Acerca de Velmora"), text);
+        StandardHelpDialogs().about(&owner, QStringLiteral("Acerca de Velmora"), text);
         QVERIFY(seen);
     }
 };

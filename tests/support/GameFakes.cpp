@@ -4,13 +4,12 @@
 
 #include <stdexcept>
 
-using velmora::MessageAnswer;
+namespace velmora {
 
-MessageAnswer FakeDialogs::showMessage(const std::u32string& text, velmora::MessageIcon icon,
-                                       velmora::MessageButtons buttons)
+MessageAnswer FakeDialogs::showMessage(const std::u32string& text, MessageIcon icon, MessageButtons buttons)
 {
     shown.push_back({text, icon, buttons});
-    if (buttons == velmora::MessageButtons::Ok)
+    if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     if (answers.empty())
         return MessageAnswer::Yes;
@@ -38,9 +37,9 @@ void ScriptedRandom::queueTitle(int group, int slot)
 
 void ScriptedRandom::queueTitle(std::u32string_view title)
 {
-    for (int group = 0; group < velmora::kGroupCount; ++group) {
-        for (int slot = 0; slot < velmora::kTitlesPerGroup; ++slot) {
-            if (velmora::kTitleTable[group][slot] == title) {
+    for (int group = 0; group < kGroupCount; ++group) {
+        for (int slot = 0; slot < kTitlesPerGroup; ++slot) {
+            if (kTitleTable[group][slot] == title) {
                 queueTitle(group + 1, slot);
                 return;
             }
@@ -48,3 +47,5 @@ void ScriptedRandom::queueTitle(std::u32string_view title)
     }
     throw std::invalid_argument("the title is not in the catalogue");
 }
+
+} // namespace velmora

@@ -10,39 +10,40 @@
 #include <string>
 #include <vector>
 
+namespace velmora {
+
 // Message boxes that record what was shown and answer from a script (Yes to
 // every question when the script is empty).
-class FakeDialogs final : public velmora::Dialogs {
+class FakeDialogs final : public Dialogs {
 public:
     struct Shown {
         std::u32string text;
-        velmora::MessageIcon icon;
-        velmora::MessageButtons buttons;
+        MessageIcon icon;
+        MessageButtons buttons;
     };
 
-    velmora::MessageAnswer showMessage(const std::u32string& text, velmora::MessageIcon icon,
-                                       velmora::MessageButtons buttons) override;
+    MessageAnswer showMessage(const std::u32string& text, MessageIcon icon, MessageButtons buttons) override;
 
-    std::deque<velmora::MessageAnswer> answers;
+    std::deque<MessageAnswer> answers;
     std::vector<Shown> shown;
 };
 
-class FakeFocus final : public velmora::Focus {
+class FakeFocus final : public Focus {
 public:
-    void setFocus(velmora::FocusTarget target) override { moves.push_back(target); }
-    std::vector<velmora::FocusTarget> moves;
+    void setFocus(FocusTarget target) override { moves.push_back(target); }
+    std::vector<FocusTarget> moves;
 };
 
 // Plays nothing and remembers which clips were asked for, in order.
-class RecordingSound final : public velmora::SoundOutput {
+class RecordingSound final : public SoundOutput {
 public:
-    void play(velmora::SoundClip clip) override { played.push_back(clip); }
-    std::vector<velmora::SoundClip> played;
+    void play(SoundClip clip) override { played.push_back(clip); }
+    std::vector<SoundClip> played;
 };
 
 // Draws from a queue of scripted values first, then from a generator with a
 // fixed seed, so every test run draws the same titles.
-class ScriptedRandom final : public velmora::RandomSource {
+class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(unsigned seed = 1) : generator_(seed) {}
     double uniform() override;
@@ -57,3 +58,5 @@ public:
 private:
     std::mt19937_64 generator_;
 };
+
+} // namespace velmora

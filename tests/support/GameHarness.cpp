@@ -4,11 +4,11 @@
 
 #include <stdexcept>
 
-using velmora::kTitleTable;
+namespace velmora {
 
 GameHarness::GameHarness()
 {
-    clock.setTickHandler([this](velmora::TimerId id) { game.onTimer(id); });
+    clock.setTickHandler([this](TimerId id) { game.onTimer(id); });
     game.Form_Load();
 }
 
@@ -105,3 +105,5 @@ std::string toUtf8(std::u32string_view text)
     }
     return out;
 }
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+namespace velmora {
+
 // A loaded game with fake side effects and a virtual clock, as the window
 // leaves it after loading.
 struct GameHarness {
@@ -36,15 +38,15 @@ struct GameHarness {
     // The letters not in the current title, in a fixed order.
     std::u32string lettersNotInTitle() const;
 
-    const velmora::WindowControls& controls() const { return game.controls(); }
-    const velmora::RoundState& round() const { return game.round(); }
+    const WindowControls& controls() const { return game.controls(); }
+    const RoundState& round() const { return game.round(); }
 
     FakeDialogs dialogs;
     FakeFocus focus;
     ScriptedRandom random;
     RecordingSound sound;
     VirtualClock clock;
-    velmora::Game game{{dialogs, focus, random, sound, clock}};
+    Game game{{dialogs, focus, random, sound, clock}};
 };
 
 // The first catalogue title that satisfies a condition.
@@ -55,3 +57,5 @@ int lettersOf(std::u32string_view title);
 
 // Test output for u32 strings.
 std::string toUtf8(std::u32string_view text);
+
+} // namespace velmora

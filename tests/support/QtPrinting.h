@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace velmora {
+
 // The rules keep text as UTF-32; tests compare it as QString so that a
 // failure prints readable text.
 inline QString qs(std::u32string_view text)
@@ -15,3 +17,5 @@ inline QString qs(char32_t c)
 {
     return c == 0 ? QString() : QString::fromUcs4(&c, 1);
 }
+
+} // namespace velmora

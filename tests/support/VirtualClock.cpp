@@ -1,6 +1,6 @@
 #include "VirtualClock.h"
 
-using velmora::TimerId;
+namespace velmora {
 
 void VirtualClock::timerEnabledChanged(TimerId id, bool enabled)
 {
@@ -8,13 +8,13 @@ void VirtualClock::timerEnabledChanged(TimerId id, bool enabled)
     if (!enabled)
         due.reset();
     else if (!due)
-        due = now_ + velmora::intervalMs(id);
+        due = now_ + intervalMs(id);
 }
 
 bool VirtualClock::fireNext(long long until)
 {
     std::optional<TimerId> next;
-    for (TimerId id : velmora::kAllTimers) {
+    for (TimerId id : kAllTimers) {
         const auto& due = due_[index(id)];
         if (due && *due <= until && (!next || *due < *due_[index(*next)]))
             next = id;
@@ -22,7 +22,7 @@ bool VirtualClock::fireNext(long long until)
     if (!next)
         return false;
     now_ = *due_[index(*next)];
-    due_[index(*next)] = now_ + velmora::intervalMs(*next);
+    due_[index(*next)] = now_ + intervalMs(*next);
     if (tick_)
         tick_(*next);
     return true;
@@ -45,3 +45,5 @@ bool VirtualClock::runUntilStopped(TimerId id, long long limitMs)
         now_ = until;
     return !isRunning(id);
 }
+
+} // namespace velmora

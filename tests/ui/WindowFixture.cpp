@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
+namespace velmora {
+
 WindowFixture::WindowFixture()
 {
     auto randomSource = std::make_unique<ScriptedRandom>();
@@ -73,3 +75,5 @@ std::shared_ptr<MessageBoxAnswer> answerNextMessageBox(QMessageBox::StandardButt
     poll->start();
     return answer;
 }
+
+} // namespace velmora

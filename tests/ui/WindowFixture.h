@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace velmora {
+
 class GameSurface;
 
 // Records which Help menu items were chosen.
@@ -36,7 +38,7 @@ struct WindowFixture {
     QImage shown() const;
 
     GameSurface* surface() const;
-    const velmora::WindowControls& controls() const { return window->game().controls(); }
+    const WindowControls& controls() const { return window->game().controls(); }
 
     template <typename T>
     T* child(const char* objectName) const
@@ -61,3 +63,5 @@ struct MessageBoxAnswer {
     bool seen = false;
 };
 std::shared_ptr<MessageBoxAnswer> answerNextMessageBox(QMessageBox::StandardButton button);
+
+} // namespace velmora

@@ -19,6 +19,7 @@
 #include <array>
 #include <cstdio>
 
+namespace velmora {
 namespace {
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -50,22 +51,22 @@ QImage drawBackground()
 bool drawPictures(const QDir &pictures)
 {
     return writePng(pictures.filePath("background.png"), drawBackground())
-        && writePng(pictures.filePath("filmstrip.png"), velmora::drawFilmStrip())
-        && writePng(pictures.filePath("speaker-on.png"), velmora::drawSpeaker(velmora::SpeakerState::On))
-        && writePng(pictures.filePath("speaker-off.png"), velmora::drawSpeaker(velmora::SpeakerState::Off))
-        && writePng(pictures.filePath("clapper-open.png"), velmora::drawClapperboard(velmora::Clapstick::Open))
-        && writePng(pictures.filePath("clapper-shut.png"), velmora::drawClapperboard(velmora::Clapstick::Shut));
+        && writePng(pictures.filePath("filmstrip.png"), drawFilmStrip())
+        && writePng(pictures.filePath("speaker-on.png"), drawSpeaker(SpeakerState::On))
+        && writePng(pictures.filePath("speaker-off.png"), drawSpeaker(SpeakerState::Off))
+        && writePng(pictures.filePath("clapper-open.png"), drawClapperboard(Clapstick::Open))
+        && writePng(pictures.filePath("clapper-shut.png"), drawClapperboard(Clapstick::Shut));
 }
 
 bool drawIcons(const QDir &icons)
 {
-    velmora::IcoFile ico;
+    IcoFile ico;
     for (const int size : {16, 32})
-        ico.addPaletted(velmora::drawProgramIcon(size), 4);
+        ico.addPaletted(drawProgramIcon(size), 4);
     for (const int size : {16, 32, 48})
-        ico.addPaletted(velmora::drawProgramIcon(size), 8);
+        ico.addPaletted(drawProgramIcon(size), 8);
     for (const int size : {16, 32, 48, 96, 128, 256}) {
-        const QImage image = velmora::drawProgramIcon(size);
+        const QImage image = drawProgramIcon(size);
         ico.addTrueColour(image);
         if (!writePng(icons.filePath(QStringLiteral("velmora-%1.png").arg(size)), image))
             return false;
@@ -74,6 +75,7 @@ bool drawIcons(const QDir &icons)
 }
 
 } // namespace
+} // namespace velmora
 
 int main(int argc, char *argv[])
 {
@@ -87,6 +89,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "draw_pictures: cannot create the folders in %s\n", argv[1]);
         return 1;
     }
-    const bool ok = drawPictures(QDir(out.filePath("pictures"))) && drawIcons(QDir(out.filePath("icons")));
+    const bool ok = velmora::drawPictures(QDir(out.filePath("pictures")))
+        && velmora::drawIcons(QDir(out.filePath("icons")));
     return ok ? 0 : 1;
 }
