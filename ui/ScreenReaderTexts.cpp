@@ -15,6 +15,24 @@ namespace {
 // character a box.
 constexpr std::u32string_view kDeathWord = U"¡MUERTO!";
 
+QString strikeList(const WindowControls& controls)
+{
+    const int used = controls.filledStrikeBoxes();
+    const QString count = QStringLiteral("%1 de %2").arg(used).arg(kStrikeBoxes);
+    if (used == 0)
+        return count;
+    const bool deathWord = std::equal(controls.lblStrike.begin(), controls.lblStrike.end(), kDeathWord.begin(),
+                                      [](const StrikeBox& box, char32_t c) { return box.Caption == c; });
+    if (deathWord)
+        return count + QStringLiteral(": ¡MUERTO!");
+    QStringList misses;
+    for (const StrikeBox& box : controls.lblStrike) {
+        if (box.Caption != 0)
+            misses << qtText(box.Caption);
+    }
+    return count + QStringLiteral(": ") + misses.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 QString boardText(const WindowControls& controls)
@@ -42,20 +60,11 @@ QString boardText(const WindowControls& controls)
 
 QString strikesText(const WindowControls& controls)
 {
-    const int used = controls.filledStrikeBoxes();
-    const QString count = QStringLiteral("%1 de %2").arg(used).arg(kStrikeBoxes);
-    if (used == 0)
-        return count;
-    const bool deathWord = std::equal(controls.lblStrike.begin(), controls.lblStrike.end(), kDeathWord.begin(),
-                                      [](const StrikeBox& box, char32_t c) { return box.Caption == c; });
-    if (deathWord)
-        return count + QStringLiteral(": ¡MUERTO!");
-    QStringList misses;
-    for (const StrikeBox& box : controls.lblStrike) {
-        if (box.Caption != 0)
-            misses << qtText(box.Caption);
-    }
-    return count + QStringLiteral(": ") + misses.join(QStringLiteral(", "));
+    // A letter typed again costs nothing and only flashes the boxes yellow;
+    // said aloud, the flash is the only sign a player without sight gets.
+    if (controls.lblStrike.front().BackColor == BoxColour::Yellow)
+        return strikeList(controls) + QStringLiteral(", letra ya usada");
+    return strikeList(controls);
 }
 
 QString scoreText(const WindowControls& controls)

@@ -21,7 +21,8 @@ QString boardText(const WindowControls& controls);
 
 // The characters in the strike boxes, in box order, after how many of the
 // eight are used; the eight boxes of a wrong whole-title answer are said as
-// the one word they spell.
+// the one word they spell. While the boxes flash for a letter typed again,
+// that is said after them.
 QString strikesText(const WindowControls& controls);
 
 // The score exactly as the score band shows it.

@@ -53,6 +53,8 @@ frmVelmora::~frmVelmora()
 void frmVelmora::buildControls()
 {
     surface_ = new GameSurface(game_.controls(), this);
+    // A screen reader names the surface that holds the board and its parts.
+    surface_->setAccessibleName(QStringLiteral("Partida"));
     surface_->setMinimumSize(layout::kClientWidth, layout::kClientHeight);
     surface_->onBareSurfaceMouseMove = [this] { handle([this] { game_.Form_MouseMove(); }); };
     surface_->onKeyCode = [this](int code) { handle([this, code] { game_.Form_KeyPress(code); }); };

@@ -264,6 +264,7 @@ private slots:
         QVERIFY(paintedPart(surface, QStringLiteral("Respuesta"))->state().invisible);
         QVERIFY(score->rect().contains(surface->mapToGlobal(layout::lblScore.center())));
         QAccessibleInterface* surfaceInterface = QAccessible::queryAccessibleInterface(surface);
+        QCOMPARE(surfaceInterface->text(QAccessible::Name), QStringLiteral("Partida"));
         QCOMPARE(score->parent(), surfaceInterface);
         QCOMPARE(surfaceInterface->child(surfaceInterface->indexOfChild(score)), score);
         const QPoint onBoard = surface->mapToGlobal(layout::lblLetter(20).center());

@@ -71,6 +71,11 @@ private slots:
         QCOMPARE(spoken::strikesText(c), QStringLiteral("0 de 8"));
         strike(c, U"XQ7");
         QCOMPARE(spoken::strikesText(c), QStringLiteral("3 de 8: X, Q, 7"));
+        for (StrikeBox& box : c.lblStrike)
+            box.BackColor = BoxColour::Yellow;
+        QCOMPARE(spoken::strikesText(c), QStringLiteral("3 de 8: X, Q, 7, letra ya usada"));
+        for (StrikeBox& box : c.lblStrike)
+            box.BackColor = BoxColour::White;
         strike(c, U"XQ7BCDFG");
         QCOMPARE(spoken::strikesText(c), QStringLiteral("8 de 8: X, Q, 7, B, C, D, F, G"));
     }
