@@ -1,14 +1,41 @@
 #include "Fonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QResource>
 #include <QStringList>
 
 #include <cmath>
+#include <mutex>
 
 namespace velmora {
 
+namespace {
+
+void addFace(const char* path)
+{
+    // The faces are stored uncompressed inside the program and used in place
+    // rather than copied.
+    const QResource face(QString::fromLatin1(path));
+    QFontDatabase::addApplicationFontFromData(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size()));
+}
+
+} // namespace
+
+void addGameFaces()
+{
+    static std::once_flag added;
+    std::call_once(added, [] {
+        addFace(":/fonts/Quicksand-Bold.ttf");
+        addFace(":/fonts/Carlito-Regular.ttf");
+        addFace(":/fonts/ComicNeue-Bold.otf");
+    });
+}
+
 QFont gameFont(Face face, double points)
 {
+    addGameFaces();
     QFont font;
     switch (face) {
     case Face::Rounded:

@@ -8,7 +8,14 @@ namespace velmora {
 // per inch so that text fits its twip-sized boxes on every screen.
 enum class Face { Rounded, Calibri, ComicBold };
 
+// Asking for a face adds the game's three faces, carried inside the
+// executable, the first time: text never falls back to another face, and a
+// window that draws no text does not wait for them.
 QFont gameFont(Face face, double points);
+
+// Adds the three faces now unless that is done already, for a program that
+// would rather not wait for them when it first writes something.
+void addGameFaces();
 
 // The font itself if the text fits the width, else the same face made just
 // small enough for it to fit.
