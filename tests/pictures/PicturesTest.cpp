@@ -23,7 +23,7 @@ namespace {
 const QStringList kDrawnFiles{
     "pictures/background.png",   "pictures/filmstrip.png",     "pictures/speaker-on.png",
     "pictures/speaker-off.png",  "pictures/clapper-open.png",  "pictures/clapper-shut.png",
-    "icons/velmora.ico",         "icons/velmora-16.png",       "icons/velmora-32.png",
+    "pictures/splash-title.png", "icons/velmora.ico",         "icons/velmora-16.png",       "icons/velmora-32.png",
     "icons/velmora-48.png",      "icons/velmora-96.png",       "icons/velmora-128.png",
     "icons/velmora-256.png",
 };
@@ -154,6 +154,7 @@ private slots:
     void theBackgroundIsGrey127InEveryPixel();
     void everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip();
     void theClapperboardsKeepTheRightHalfOfTheBodyPlainBlackForTheLabels();
+    void theSplashTitleIsWhiteOnTransparencyAndWritesOnlyInTheLabelBoxes();
     void theSpeakersHaveTransparentCornersGreenWavesAndARedStroke();
     void theIconFileHoldsElevenImagesOfTheStatedSizesAndDepths();
     void theIconFileReadsBackThroughQtsIconReader();
@@ -204,6 +205,7 @@ void PicturesTest::everyPictureHasItsStatedPixelSize_data()
     QTest::newRow("speaker off") << ":/pictures/speaker-off.png" << QSize(20, 16);
     QTest::newRow("clapperboard open") << ":/pictures/clapper-open.png" << QSize(272, 257);
     QTest::newRow("clapperboard shut") << ":/pictures/clapper-shut.png" << QSize(272, 257);
+    QTest::newRow("splash title") << ":/pictures/splash-title.png" << QSize(233, 225);
     for (const int size : {16, 32, 48, 96, 128, 256}) {
         const QString name = QStringLiteral("velmora-%1.png").arg(size);
         QTest::newRow(qPrintable(name)) << ":/icons/" + name << QSize(size, size);
@@ -268,6 +270,35 @@ void PicturesTest::theClapperboardsKeepTheRightHalfOfTheBodyPlainBlackForTheLabe
                 QVERIFY2(isPureBlack(image.pixel(x, y)), qPrintable(QString("%1 at %2,%3").arg(path).arg(x).arg(y)));
         }
     }
+}
+
+void PicturesTest::theSplashTitleIsWhiteOnTransparencyAndWritesOnlyInTheLabelBoxes()
+{
+    // The splash draws the title over the clapperboard at its own top left
+    // corner: the product word in x 120..218, y 112..153, the letter of the
+    // mark from x 120, y 144, with its tail reaching below its box but not
+    // past the black body (to y 205).
+    const QImage image = QImage(":/pictures/splash-title.png").convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!image.isNull());
+    const QRect word(120, 112, 99, 42);
+    const QRect mark(120, 144, 99, 62);
+    int wordPixels = 0;
+    int markPixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) == 0)
+                continue;
+            const QString where = QStringLiteral("at %1,%2").arg(x).arg(y);
+            QVERIFY2(qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) == 255, qPrintable(where));
+            QVERIFY2(word.contains(x, y) || mark.contains(x, y), qPrintable(where));
+            wordPixels += y < mark.top() ? 1 : 0;
+            markPixels += y > word.bottom() ? 1 : 0;
+        }
+    }
+    // Seven letters and one: each leaves far more than a few dozen pixels.
+    QVERIFY(wordPixels > 200);
+    QVERIFY(markPixels > 100);
 }
 
 void PicturesTest::theSpeakersHaveTransparentCornersGreenWavesAndARedStroke()

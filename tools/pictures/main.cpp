@@ -10,6 +10,7 @@
 #include "IcoFile.h"
 #include "ProgramIcon.h"
 #include "Speaker.h"
+#include "SplashTitle.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,7 +56,8 @@ bool drawPictures(const QDir &pictures)
         && writePng(pictures.filePath("speaker-on.png"), drawSpeaker(SpeakerState::On))
         && writePng(pictures.filePath("speaker-off.png"), drawSpeaker(SpeakerState::Off))
         && writePng(pictures.filePath("clapper-open.png"), drawClapperboard(Clapstick::Open))
-        && writePng(pictures.filePath("clapper-shut.png"), drawClapperboard(Clapstick::Shut));
+        && writePng(pictures.filePath("clapper-shut.png"), drawClapperboard(Clapstick::Shut))
+        && writePng(pictures.filePath("splash-title.png"), drawSplashTitle());
 }
 
 bool drawIcons(const QDir &icons)

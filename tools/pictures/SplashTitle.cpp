@@ -1,0 +1,59 @@
+#include "SplashTitle.h"
+
+#include "Fonts.h"
+#include "SplashLayout.h"
+
+#include <QFontInfo>
+#include <QPainter>
+
+#include <cstdio>
+
+namespace velmora {
+
+namespace {
+
+bool isFace(const QFont &font, const QString &family)
+{
+    if (QFontInfo(font).family() == family)
+        return true;
+    std::fprintf(stderr, "draw_pictures: the face %s is not available\n", qPrintable(family));
+    return false;
+}
+
+} // namespace
+
+QImage drawSplashTitle()
+{
+    const QString word = QStringLiteral("VELMORA");
+    // The product word is wider than its box at its nominal size; it is made
+    // just small enough to stay whole on the black half of the clapperboard.
+    const QFont wordFont = fittedFont(gameFont(Face::Calibri, 26.25), word, splash::lblWordBox.width());
+    const QFont markFont = gameFont(Face::Rounded, splash::markPoints);
+    if (!isFace(wordFont, QStringLiteral("Carlito")) || !isFace(markFont, QStringLiteral("Quicksand")))
+        return {};
+
+    // The text is written white on black, as the window would write it on the
+    // clapperboard's body; how bright each pixel comes out is then how much of
+    // it the title covers, so drawn over black the title gives the same pixels.
+    QImage onBlack(splash::clientSize, QImage::Format_RGB32);
+    onBlack.fill(Qt::black);
+    {
+        QPainter painter(&onBlack);
+        painter.setPen(Qt::white);
+        painter.setFont(wordFont);
+        painter.drawText(splash::lblWordBox, Qt::AlignTop | Qt::AlignHCenter, word);
+        painter.setFont(markFont);
+        // The tail of the "Q" reaches below the box; it is drawn whole so the
+        // mark never reads as an "O".
+        painter.drawText(splash::lblLoadBox, Qt::AlignTop | Qt::AlignLeft | Qt::TextDontClip, QStringLiteral("Q"));
+    }
+
+    QImage title(splash::clientSize, QImage::Format_ARGB32);
+    for (int y = 0; y < title.height(); ++y) {
+        for (int x = 0; x < title.width(); ++x)
+            title.setPixel(x, y, qRgba(255, 255, 255, qGreen(onBlack.pixel(x, y))));
+    }
+    return title;
+}
+
+} // namespace velmora
