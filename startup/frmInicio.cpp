@@ -1,21 +1,16 @@
 #include "frmInicio.h"
 
 #include "Fonts.h"
+#include "SplashLayout.h"
 #include "WindowPlacement.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace velmora {
 
 namespace {
 
-// The window's layout in pixels at 96 dots per inch (its twips divided by 15).
-constexpr QSize clientSize{233, 225};
-constexpr QRect image1Box{0, 0, 233, 217};
-constexpr QRect lblWordBox{120, 112, 99, 42};
-constexpr QRect lblLoadBox{120, 144, 99, 49};
-constexpr QRect lblLeyendBox{8, 8, 217, 33};
 constexpr QColor bannerYellow{255, 255, 0};
 
 } // namespace
@@ -25,7 +20,7 @@ frmInicio::frmInicio(MainWindowFactory createMainWindow, QWidget* parent)
     , createMainWindow_(std::move(createMainWindow))
 {
     setWindowTitle(QStringLiteral("Inicio"));
-    setFixedSize(clientSize);
+    setFixedSize(splash::clientSize);
     // A splash-type window does not end the program on closing by default; this
     // one must, because before the hand-over it is the program's only window.
     setAttribute(Qt::WA_QuitOnClose);
@@ -74,8 +69,10 @@ void frmInicio::closeEvent(QCloseEvent* event)
 
 void frmInicio::paintEvent(QPaintEvent*)
 {
-    // From the bottom up: the white ground, the clapperboard, the product
-    // word, the border, the maker's mark and the banner.
+    // From the bottom up: the white ground, the clapperboard, the title (the
+    // product word and the letter of the maker's mark), the border, the mark's
+    // full stops and the banner. The first picture, before any tick, holds no
+    // text, so it does not wait for the faces to be added.
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
 
@@ -83,31 +80,33 @@ void frmInicio::paintEvent(QPaintEvent*)
         clapperShut_.load(QStringLiteral(":/pictures/clapper-shut.png"));
     const QPixmap& clapper = sequence_.clapperShut() ? clapperShut_ : clapperOpen_;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(image1Box, clapper);
+    painter.drawPixmap(splash::image1Box, clapper);
 
-    painter.setPen(Qt::white);
-    const QString word = QStringLiteral("VELMORA");
-    // The product word is wider than its box at its nominal size; it is made
-    // just small enough to stay whole on the black half of the clapperboard.
-    painter.setFont(fittedFont(gameFont(Face::Calibri, 26.25), word, lblWordBox.width()));
-    painter.drawText(lblWordBox, Qt::AlignTop | Qt::AlignHCenter, word);
+    painter.drawPixmap(0, 0, title_);
 
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
-    painter.setPen(Qt::white);
-    painter.setFont(gameFont(Face::Rounded, 36));
-    // The tail of the "Q" reaches below the box; it is drawn whole so the mark
-    // never reads as an "O".
-    painter.drawText(lblLoadBox, Qt::AlignTop | Qt::AlignLeft | Qt::TextDontClip,
-                     QString::fromStdString(sequence_.mark()));
+    const QString mark = QString::fromStdString(sequence_.mark());
+    const QString stops = mark.mid(1);
+    if (!stops.isEmpty()) {
+        painter.setPen(Qt::white);
+        const QFont font = gameFont(Face::Rounded, splash::markPoints);
+        painter.setFont(font);
+        // The full stops go where they would follow the letter in the whole
+        // mark, kerning included.
+        const QFontMetricsF metrics(font);
+        QRectF box = splash::lblLoadBox;
+        box.setLeft(box.left() + metrics.horizontalAdvance(mark) - metrics.horizontalAdvance(stops));
+        painter.drawText(box, Qt::AlignTop | Qt::AlignLeft | Qt::TextDontClip, stops);
+    }
 
     if (sequence_.bannerVisible()) {
-        painter.fillRect(lblLeyendBox, bannerYellow);
+        painter.fillRect(splash::lblLeyendBox, bannerYellow);
         painter.setPen(Qt::black);
         painter.setFont(gameFont(Face::Rounded, 20.25));
-        painter.drawText(lblLeyendBox, Qt::AlignTop | Qt::AlignHCenter, QStringLiteral("¡ACCIÓN!"));
+        painter.drawText(splash::lblLeyendBox, Qt::AlignTop | Qt::AlignHCenter, QStringLiteral("¡ACCIÓN!"));
     }
 
     if (!painted_) {

@@ -45,6 +45,9 @@ private:
     QTimer* Timer1 = new QTimer(this);
     bool painted_ = false;
     QPixmap clapperOpen_{QStringLiteral(":/pictures/clapper-open.png")};
+    // The product word and the letter of the maker's mark: a picture, so the
+    // first picture of the window writes no text.
+    QPixmap title_{QStringLiteral(":/pictures/splash-title.png")};
     // The clapperboard shut, painted instead of the open one once it claps.
     // It is decoded when it is first shown, two seconds after start, rather
     // than before the window's first picture.

@@ -1,8 +1,10 @@
 #include "ApplicationSetup.h"
+#include "Fonts.h"
 #include "frmInicio.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -17,6 +19,10 @@ constexpr QRect bannerBox{8, 8, 217, 33};
 // A band of the clapstick below the banner and left of the labels: it
 // changes only when the board claps shut.
 constexpr QRect clapstickBand{0, 41, 115, 50};
+
+// The maker's mark below the product word, tail of its letter included, on
+// the black body of the clapperboard.
+constexpr QRect markBox{120, 144, 99, 56};
 
 bool isYellow(QRgb pixel)
 {
@@ -131,6 +137,26 @@ private slots:
         // The one-pixel frame stays on top of the clapperboard.
         QCOMPARE(QColor(shut.pixel(0, 224)), QColor(Qt::black));
         QCOMPARE(QColor(shut.pixel(232, 120)), QColor(Qt::black));
+    }
+
+    void markReadsAsItsLetterAndFullStopsWrittenTogetherInTheRoundedFace()
+    {
+        MainWindowFactory factory;
+        auto* splash = new frmInicio(factory.make());
+        splash->show();
+        for (int tick = 0; tick <= 4; ++tick) {
+            if (tick > 0)
+                splash->Timer1_Timer();
+            QImage written(markBox.size(), QImage::Format_RGB32);
+            written.fill(Qt::black);
+            QPainter painter(&written);
+            painter.setPen(Qt::white);
+            painter.setFont(gameFont(Face::Rounded, 36));
+            painter.drawText(QRect(QPoint(0, 0), markBox.size()), Qt::AlignTop | Qt::AlignLeft,
+                             QString::fromStdString(splash->sequence().mark()));
+            painter.end();
+            QVERIFY2(snapshot(*splash).copy(markBox) == written, qPrintable(QString::number(tick)));
+        }
     }
 
     void tellsOnceThatItsFirstPictureIsPainted()
