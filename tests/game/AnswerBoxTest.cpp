@@ -1,6 +1,6 @@
 #include "GameHarness.h"
 #include "KeyCodes.h"
-#include "QtPrinting.h"
+#include "QtText.h"
 
 #include <QTest>
 
@@ -25,7 +25,7 @@ private slots:
         h.startRound(U"EL PADRINO");
         h.type(U"!");
         h.typeInAnswerBox(U" EL  PADRINO ");
-        QCOMPARE(qs(h.controls().txtWord), QStringLiteral("EL  PADRINO "));
+        QCOMPARE(qtText(h.controls().txtWord), QStringLiteral("EL  PADRINO "));
     }
 
     void theBoxTakesLettersDigitsEnyeInBothCasesAndBackspace()
@@ -60,10 +60,10 @@ private slots:
         h.dialogs.answers.push_back(MessageAnswer::No);
         QCOMPARE(h.game.txtWord_KeyPress(kKeyEnter), kKeyEnter);
         QCOMPARE(h.dialogs.shown.size(), std::size_t{1});
-        QCOMPARE(qs(h.dialogs.shown[0].text), qs(kConfirm));
+        QCOMPARE(qtText(h.dialogs.shown[0].text), qtText(kConfirm));
         QCOMPARE(h.dialogs.shown[0].buttons, MessageButtons::YesNo);
         QVERIFY(h.controls().frmeAnsVisible);
-        QCOMPARE(qs(h.controls().txtWord), QStringLiteral("EL PADRIÑO"));
+        QCOMPARE(qtText(h.controls().txtWord), QStringLiteral("EL PADRIÑO"));
         QVERIFY(h.round().GameActive);
     }
 
@@ -75,10 +75,10 @@ private slots:
         h.game.txtWord_Change(U"el rey león");
         h.game.txtWord_KeyPress(kKeyEnter);
         QCOMPARE(h.dialogs.shown.size(), std::size_t{1});
-        QCOMPARE(qs(h.dialogs.shown[0].text), qs(kWarning));
+        QCOMPARE(qtText(h.dialogs.shown[0].text), qtText(kWarning));
         QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Warning);
         QCOMPARE(h.dialogs.shown[0].buttons, MessageButtons::Ok);
-        QCOMPARE(qs(h.controls().txtWord), QStringLiteral("EL REY LEÓN"));
+        QCOMPARE(qtText(h.controls().txtWord), QStringLiteral("EL REY LEÓN"));
         QVERIFY(h.controls().frmeAnsVisible);
     }
 
@@ -114,7 +114,7 @@ private slots:
             QCOMPARE(h.controls().lblLetter[i].LetterVisible, i != 5);
         QVERIFY(!h.controls().frmeAnsVisible);
         QVERIFY(h.controls().txtWord.empty());
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (+367)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (+367)"));
     }
 
     void aRightAnswerWithNoMissesScoresOneHundredPerLetter()
@@ -122,7 +122,7 @@ private slots:
         GameHarness h;
         h.startRound(U"EL SEÑOR DE LOS ANILLOS");
         h.answer(U"el señor de los anillos");
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (+1900)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (+1900)"));
         QCOMPARE(h.round().Score, 1900);
     }
 
@@ -135,10 +135,10 @@ private slots:
         std::u32string word;
         for (const StrikeBox& box : h.controls().lblStrike)
             word.push_back(box.Caption);
-        QCOMPARE(qs(word), QStringLiteral("¡MUERTO!"));
+        QCOMPARE(qtText(word), QStringLiteral("¡MUERTO!"));
         QVERIFY(!h.round().GameActive);
         // One of ten cells revealed: 1000 - 2/10 * 1000.
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (-800)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (-800)"));
         QVERIFY(h.clock.isRunning(TimerId::tmrScore));
         QVERIFY(h.clock.isRunning(TimerId::tmrSound3));
         QVERIFY(!h.controls().frmeAnsVisible);
@@ -172,7 +172,7 @@ private slots:
         h.miss(7);
         h.answer(U"X");
         // Nothing revealed of ten cells: a penalty of 900.
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (-900)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (-900)"));
         QCOMPARE(h.round().Score, std::max(before - 900, 0));
     }
 
@@ -183,7 +183,7 @@ private slots:
         h.type(U"!");
         h.game.txtWord_KeyPress(kKeyEnter);
         QCOMPARE(h.dialogs.shown.size(), std::size_t{1});
-        QCOMPARE(qs(h.dialogs.shown[0].text), qs(kConfirm));
+        QCOMPARE(qtText(h.dialogs.shown[0].text), qtText(kConfirm));
         QCOMPARE(h.controls().filledStrikeBoxes(), 8);
         QVERIFY(!h.round().GameActive);
     }
@@ -204,7 +204,7 @@ private slots:
         h.typeInAnswerBox(U"NUEVE REINAS");
         h.startRound(U"NUEVE REINAS");
         h.game.txtWord_KeyPress(kKeyEnter);
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (+1100)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (+1100)"));
     }
 };
 

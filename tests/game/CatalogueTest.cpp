@@ -1,4 +1,4 @@
-#include "QtPrinting.h"
+#include "QtText.h"
 #include "TitleTable.h"
 #include "basWords.h"
 
@@ -56,12 +56,12 @@ private slots:
     {
         for (std::u32string_view title : allTitles()) {
             QVERIFY2(!title.empty(), "empty title");
-            QVERIFY2(title.front() != U' ' && title.back() != U' ', qPrintable(qs(title)));
-            QVERIFY2(title.find(U"  ") == std::u32string_view::npos, qPrintable(qs(title)));
+            QVERIFY2(title.front() != U' ' && title.back() != U' ', qPrintable(qtText(title)));
+            QVERIFY2(title.find(U"  ") == std::u32string_view::npos, qPrintable(qtText(title)));
             for (char32_t c : title) {
                 const bool allowed = (c >= U'A' && c <= U'Z') || c == U'Ñ' || c == U' ' ||
                                      (c >= U'0' && c <= U'9' && c != U'6' && c != U'9');
-                QVERIFY2(allowed, qPrintable(qs(title)));
+                QVERIFY2(allowed, qPrintable(qtText(title)));
             }
         }
     }
@@ -77,7 +77,7 @@ private slots:
     void everyTitleFitsTheBoardAndTheAnswerBox()
     {
         for (std::u32string_view title : allTitles()) {
-            QVERIFY2(title.size() >= 3 && title.size() <= 42, qPrintable(qs(title)));
+            QVERIFY2(title.size() >= 3 && title.size() <= 42, qPrintable(qtText(title)));
             QVERIFY(title.size() - std::count(title.begin(), title.end(), U' ') <= 41);
         }
     }
@@ -127,7 +127,7 @@ private slots:
         const auto titles = allTitles();
         for (std::u32string_view example : {U"EL PADRINO", U"LA VIDA ES BELLA", U"NUEVE REINAS", U"EL REY LEON",
                                             U"TOY STORY 3", U"CELDA 211", U"EL SEÑOR DE LOS ANILLOS", U"300"})
-            QVERIFY2(std::find(titles.begin(), titles.end(), example) != titles.end(), qPrintable(qs(example)));
+            QVERIFY2(std::find(titles.begin(), titles.end(), example) != titles.end(), qPrintable(qtText(example)));
         QCOMPARE(std::u32string_view(U"EL SEÑOR DE LOS ANILLOS").size(), std::size_t{23});
     }
 
@@ -152,7 +152,7 @@ private slots:
         words.GroupNumber = 3;
         words.LoadGroup();
         for (std::size_t slot = 0; slot < 20; ++slot)
-            QCOMPARE(qs(words.GroupTitles[slot]), qs(kTitleTable[2][slot]));
+            QCOMPARE(qtText(words.GroupTitles[slot]), qtText(kTitleTable[2][slot]));
     }
 
     void loadGroupIgnoresNumbersOutsideOneToTwentyFive_data()
@@ -177,7 +177,7 @@ private slots:
         words.GroupNumber = static_cast<std::int16_t>(number);
         words.LoadGroup();
         for (std::size_t slot = 0; slot < 20; ++slot)
-            QCOMPARE(qs(words.GroupTitles[slot]), qs(kTitleTable[24][slot]));
+            QCOMPARE(qtText(words.GroupTitles[slot]), qtText(kTitleTable[24][slot]));
     }
 };
 

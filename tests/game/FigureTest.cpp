@@ -1,5 +1,5 @@
 #include "GameHarness.h"
-#include "QtPrinting.h"
+#include "QtText.h"
 
 #include <QTest>
 
@@ -37,7 +37,7 @@ private slots:
         QVERIFY(!f.prt1.Visible);
         h.clock.advance(100);
         QVERIFY(f.prt1.Visible && f.prt7.Visible && f.LnSoga2.Visible);
-        QCOMPARE(qs(f.prt7.Caption), QStringLiteral("- -"));
+        QCOMPARE(qtText(f.prt7.Caption), QStringLiteral("- -"));
         const FigureLine* parts[] = {&f.prt2, &f.prt3, &f.prt4, &f.prt5, &f.prt6};
         for (int strike = 2; strike <= 6; ++strike) {
             QVERIFY(!parts[strike - 2]->Visible);
@@ -48,7 +48,7 @@ private slots:
         QVERIFY(!f.Line4.Visible);
         h.miss(7);
         h.clock.advance(100);
-        QCOMPARE(qs(f.prt7.Caption), QStringLiteral("o o"));
+        QCOMPARE(qtText(f.prt7.Caption), QStringLiteral("o o"));
         QVERIFY(f.Line4.Visible && f.Line5.Visible && f.Line6.Visible);
         QVERIFY(f.prt8Visible);
     }
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(f.prt5.Y2, 3360);
         QCOMPARE(f.prt6.Y1, 2160);
         QCOMPARE(f.prt7.Top, 900);
-        QCOMPARE(qs(f.prt7.Caption), QStringLiteral("x x"));
+        QCOMPARE(qtText(f.prt7.Caption), QStringLiteral("x x"));
         QVERIFY(!f.Line4.Visible && !f.Line5.Visible && !f.Line6.Visible);
         QVERIFY(f.prt1.Visible && f.prt2.Visible && f.prt6.Visible);
         const Figure hanged = f;
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(f.prt1.Visible && f.prt2.Visible && f.prt3.Visible && f.prt4.Visible && f.prt5.Visible &&
                 f.prt6.Visible && f.prt7.Visible);
         QVERIFY(!f.prt8Visible);
-        QCOMPARE(qs(f.prt7.Caption), QStringLiteral("x x"));
+        QCOMPARE(qtText(f.prt7.Caption), QStringLiteral("x x"));
         QVERIFY(!f.Line4.Visible);
     }
 
@@ -111,10 +111,10 @@ private slots:
         h.clock.advance(100);
         h.type(U"30");
         const Figure& f = h.controls().figure;
-        QCOMPARE(qs(f.prt7.Caption), QStringLiteral("- -"));
+        QCOMPARE(qtText(f.prt7.Caption), QStringLiteral("- -"));
         QVERIFY(!f.Line4.Visible);
         h.clock.advance(100);
-        QCOMPARE(qs(f.prt7.Caption), QStringLiteral("o o"));
+        QCOMPARE(qtText(f.prt7.Caption), QStringLiteral("o o"));
         QVERIFY(f.Line4.Visible);
     }
 

@@ -1,5 +1,5 @@
 #include "GameHarness.h"
-#include "QtPrinting.h"
+#include "QtText.h"
 
 #include <QTest>
 
@@ -17,7 +17,7 @@ private slots:
         QCOMPARE(h.round().RevealedCount, 1);
         h.type(U"A");
         QCOMPARE(h.round().RevealedCount, 1);
-        QCOMPARE(qs(h.controls().txtAlfa), QStringLiteral("A"));
+        QCOMPARE(qtText(h.controls().txtAlfa), QStringLiteral("A"));
         for (const StrikeBox& box : h.controls().lblStrike)
             QCOMPARE(box.BackColor, BoxColour::Yellow);
         QVERIFY(!h.round().RepeatFlag);
@@ -32,7 +32,7 @@ private slots:
         QVERIFY(h.controls().lblLetter[5].LetterVisible);
         h.game.Form_KeyPress(209); // Ñ
         QCOMPARE(h.round().RevealedCount, 1);
-        QCOMPARE(qs(h.controls().txtAlfa), QStringLiteral("Ñ"));
+        QCOMPARE(qtText(h.controls().txtAlfa), QStringLiteral("Ñ"));
     }
 
     void aRepeatedMissChangesNoCountAndFillsNoBox()
@@ -45,7 +45,7 @@ private slots:
         h.type(U"z");
         QCOMPARE(h.round().MissCount, before.MissCount);
         QCOMPARE(h.controls().filledStrikeBoxes(), filled);
-        QCOMPARE(qs(h.controls().txtAlfa), QStringLiteral("Z"));
+        QCOMPARE(qtText(h.controls().txtAlfa), QStringLiteral("Z"));
     }
 
     void aLetterOccurringThreeTimesRevealsThreeCellsInOneGuess()
@@ -72,7 +72,7 @@ private slots:
         h.type(U"1");
         QCOMPARE(h.round().RevealedCount, 2);
         h.type(U"7");
-        QCOMPARE(qs(h.controls().lblStrike[0].Caption), QStringLiteral("7"));
+        QCOMPARE(qtText(h.controls().lblStrike[0].Caption), QStringLiteral("7"));
     }
 
     void controlKeysSpaceAndPunctuationAreNeverGuesses_data()
@@ -120,7 +120,7 @@ private slots:
         GameHarness h;
         h.startRound(U"LA VIDA ES BELLA");
         h.game.Form_KeyPress(key);
-        QCOMPARE(qs(h.controls().txtAlfa), vowel);
+        QCOMPARE(qtText(h.controls().txtAlfa), vowel);
     }
 
     void allThreeKeyHandlersShareOneRoutine()
@@ -130,7 +130,7 @@ private slots:
         h.game.Form_KeyPress('e');
         h.game.cmdGame_KeyPress('l');
         h.game.cmdVoz_KeyPress('p');
-        QCOMPARE(qs(h.controls().txtAlfa), QStringLiteral("ELP"));
+        QCOMPARE(qtText(h.controls().txtAlfa), QStringLiteral("ELP"));
         QCOMPARE(h.round().RevealedCount, 3);
     }
 
@@ -140,9 +140,9 @@ private slots:
         h.startRound(U"EL PADRINO");
         h.type(U"ZX");
         QCOMPARE(h.round().HitFlag, 0);
-        QCOMPARE(qs(h.controls().txtAlfa), QStringLiteral("ZX"));
-        QCOMPARE(qs(h.controls().lblStrike[0].Caption), QStringLiteral("Z"));
-        QCOMPARE(qs(h.controls().lblStrike[1].Caption), QStringLiteral("X"));
+        QCOMPARE(qtText(h.controls().txtAlfa), QStringLiteral("ZX"));
+        QCOMPARE(qtText(h.controls().lblStrike[0].Caption), QStringLiteral("Z"));
+        QCOMPARE(qtText(h.controls().lblStrike[1].Caption), QStringLiteral("X"));
         QCOMPARE(h.round().MissCount, 2);
     }
 
@@ -166,7 +166,7 @@ private slots:
         QVERIFY(h.controls().txtAlfa.empty());
         QCOMPARE(h.dialogs.shown.size(), std::size_t{1});
         QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Question);
-        QCOMPARE(qs(h.controls().txtWord), QStringLiteral("EL PADRINO"));
+        QCOMPARE(qtText(h.controls().txtWord), QStringLiteral("EL PADRINO"));
         QVERIFY(h.controls().frmeAnsVisible);
     }
 

@@ -1,6 +1,6 @@
 #include "EntropyRandom.h"
 #include "GameHarness.h"
-#include "QtPrinting.h"
+#include "QtText.h"
 #include "TitleTable.h"
 
 #include <QTest>
@@ -19,14 +19,14 @@ private slots:
         const WindowControls& c = h.controls();
         QVERIFY(!h.round().GameActive);
         QVERIFY(h.round().SoundOn);
-        QCOMPARE(qs(c.Caption), QStringLiteral("VELMORA (NUEVO)"));
-        QCOMPARE(qs(c.cmdGameCaption), QStringLiteral("JUGAR"));
+        QCOMPARE(qtText(c.Caption), QStringLiteral("VELMORA (NUEVO)"));
+        QCOMPARE(qtText(c.cmdGameCaption), QStringLiteral("JUGAR"));
         QVERIFY(c.cmdGameEnabled);
         QVERIFY(!c.mnuMenuNewEnabled);
         QVERIFY(c.mnuSoundsChecked);
         QVERIFY(!c.frmeAnsVisible);
         QVERIFY(!c.lblWordsVisible);
-        QCOMPARE(qs(c.lblScoreCaption), QStringLiteral("0"));
+        QCOMPARE(qtText(c.lblScoreCaption), QStringLiteral("0"));
         for (const BoardCell& cell : c.lblLetter)
             QVERIFY(!cell.LetterVisible && !cell.LineVisible);
         for (const StrikeBox& box : c.lblStrike) {
@@ -58,11 +58,11 @@ private slots:
         GameHarness h;
         h.startRound(U"EL SEÑOR DE LOS ANILLOS");
         QVERIFY(h.round().GameActive);
-        QCOMPARE(qs(h.round().CurrentTitle), QStringLiteral("EL SEÑOR DE LOS ANILLOS"));
+        QCOMPARE(qtText(h.round().CurrentTitle), QStringLiteral("EL SEÑOR DE LOS ANILLOS"));
         QCOMPARE(h.round().TitleLength, 23);
         QCOMPARE(h.round().LettersLeft, 19);
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA"));
-        QCOMPARE(qs(h.controls().cmdGameCaption), QStringLiteral("NUEVO"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA"));
+        QCOMPARE(qtText(h.controls().cmdGameCaption), QStringLiteral("NUEVO"));
         QVERIFY(h.controls().mnuMenuNewEnabled);
         QVERIFY(h.clock.isRunning(TimerId::tmrSound2));
     }
@@ -75,7 +75,7 @@ private slots:
         const auto& cells = h.controls().lblLetter;
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (i < title.size()) {
-                QCOMPARE(qs(cells[i].Caption), qs(title[i]));
+                QCOMPARE(qtText(cells[i].Caption), qtText(title[i]));
                 QCOMPARE(cells[i].LineVisible, title[i] != U' ');
             } else {
                 QVERIFY(!cells[i].LineVisible);
@@ -84,9 +84,9 @@ private slots:
         }
         // Cell 15 starts the middle row and cell 29 the bottom one, whatever
         // word they fall in.
-        QCOMPARE(qs(cells[14].Caption), qs(title[14]));
-        QCOMPARE(qs(cells[28].Caption), qs(title[28]));
-        QCOMPARE(qs(h.controls().lblWordsCaption), QStringLiteral("R: ") + qs(title));
+        QCOMPARE(qtText(cells[14].Caption), qtText(title[14]));
+        QCOMPARE(qtText(cells[28].Caption), qtText(title[28]));
+        QCOMPARE(qtText(h.controls().lblWordsCaption), QStringLiteral("R: ") + qtText(title));
     }
 
     void aTitleWithSpacesNeedsOnlyItsLettersRevealed()
@@ -136,7 +136,7 @@ private slots:
         h.typeInAnswerBox(U"EL PADRINO");
         h.startRound(U"NUEVE REINAS");
         QVERIFY(h.controls().frmeAnsVisible);
-        QCOMPARE(qs(h.controls().txtWord), QStringLiteral("EL PADRINO"));
+        QCOMPARE(qtText(h.controls().txtWord), QStringLiteral("EL PADRINO"));
     }
 
     void theDrawReachesEveryGroupAndSlotWithEqualChances()

@@ -1,5 +1,4 @@
 #include "GameHarness.h"
-#include "QtPrinting.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "GameHarness.h"
-#include "QtPrinting.h"
+#include "QtText.h"
 
 #include <QTest>
 
@@ -87,11 +87,11 @@ private slots:
         QVERIFY(!h.round().SoundOn);
         QVERIFY(!h.controls().mnuSoundsChecked);
         QCOMPARE(h.controls().cmdVozPicture, SpeakerPicture::Off);
-        QCOMPARE(qs(h.controls().cmdVozToolTip), QStringLiteral(" Mostrar Sonidos "));
+        QCOMPARE(qtText(h.controls().cmdVozToolTip), QStringLiteral(" Mostrar Sonidos "));
         h.game.mnuSounds_Click();
         QVERIFY(h.round().SoundOn);
         QVERIFY(h.controls() == start);
-        QCOMPARE(qs(h.controls().cmdVozToolTip), QStringLiteral(" Ocultar Sonidos "));
+        QCOMPARE(qtText(h.controls().cmdVozToolTip), QStringLiteral(" Ocultar Sonidos "));
     }
 
     void aWrongAnswerPlaysTheLostClipAndARightOneTheWonClip()

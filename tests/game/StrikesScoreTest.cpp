@@ -1,5 +1,5 @@
 #include "GameHarness.h"
-#include "QtPrinting.h"
+#include "QtText.h"
 #include "Scoring.h"
 
 #include <QTest>
@@ -50,7 +50,7 @@ private slots:
         h.clock.advance(400);
         h.miss(4);
         const std::u32string letters = h.lettersNotInTitle();
-        QCOMPARE(qs(h.controls().lblStrike[3].Caption), qs(letters[3]));
+        QCOMPARE(qtText(h.controls().lblStrike[3].Caption), qtText(letters[3]));
         expectColour(h.controls(), BoxColour::Red);
         QCOMPARE(h.round().MissCount, 4);
         QVERIFY(h.clock.isRunning(TimerId::tmrSound4));
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(h.controls().filledStrikeBoxes(), 8);
         QVERIFY(h.clock.isRunning(TimerId::tmrSound3));
         QVERIFY(!h.clock.isRunning(TimerId::tmrStrike));
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (-900)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (-900)"));
         expectColour(h.controls(), BoxColour::White);
         h.clock.advance(100);
         expectColour(h.controls(), BoxColour::DarkRed);
@@ -127,19 +127,19 @@ private slots:
         h.startRound(title);
         h.type(U"ZX");
         h.revealAll();
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (+300)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (+300)"));
         QCOMPARE(h.round().Score, 300);
         QCOMPARE(h.round().ShownScore, 0);
         expectColour(h.controls(), BoxColour::Green);
         QVERIFY(h.clock.isRunning(TimerId::tmrSound5));
 
         h.clock.advance(1);
-        QCOMPARE(qs(h.controls().lblScoreCaption), QStringLiteral("1"));
+        QCOMPARE(qtText(h.controls().lblScoreCaption), QStringLiteral("1"));
         QVERIFY(!h.controls().cmdGameEnabled);
         h.clock.advance(149);
-        QCOMPARE(qs(h.controls().lblScoreCaption), QStringLiteral("150"));
+        QCOMPARE(qtText(h.controls().lblScoreCaption), QStringLiteral("150"));
         QVERIFY(h.clock.runUntilStopped(TimerId::tmrScore, 1000));
-        QCOMPARE(qs(h.controls().lblScoreCaption), QStringLiteral("300"));
+        QCOMPARE(qtText(h.controls().lblScoreCaption), QStringLiteral("300"));
         QVERIFY(h.controls().cmdGameEnabled);
         QCOMPARE(h.focus.moves.back(), FocusTarget::cmdGame);
         QCOMPARE(h.round().MissCount, 0);
@@ -166,12 +166,12 @@ private slots:
         }
         QCOMPARE(h.round().RevealedCount, 3);
         h.miss(8);
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (-600)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (-600)"));
         QCOMPARE(h.round().Score, 0);
         h.clock.advance(1);
-        QCOMPARE(qs(h.controls().lblScoreCaption), QStringLiteral("499"));
+        QCOMPARE(qtText(h.controls().lblScoreCaption), QStringLiteral("499"));
         QVERIFY(h.clock.runUntilStopped(TimerId::tmrScore, 1000));
-        QCOMPARE(qs(h.controls().lblScoreCaption), QStringLiteral("0"));
+        QCOMPARE(qtText(h.controls().lblScoreCaption), QStringLiteral("0"));
     }
 
     void missesOfAnAbandonedRoundCountInTheNextWin()
@@ -182,7 +182,7 @@ private slots:
         h.startRound(U"300");
         h.type(U"30");
         // Three letters after three misses: 300 / 4 = 75.
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (+75)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (+75)"));
     }
 
     void aNewRoundDuringTheCountFinishesItFirst()
@@ -198,7 +198,7 @@ private slots:
         h.game.mnuMenuNew_Click();
         QVERIFY(h.controls().cmdGameEnabled);
         QCOMPARE(h.round().ShownScore, score);
-        QCOMPARE(qs(h.controls().lblScoreCaption), QString::number(score));
+        QCOMPARE(qtText(h.controls().lblScoreCaption), QString::number(score));
         QCOMPARE(h.round().MissCount, 0);
         QVERIFY(!h.clock.isRunning(TimerId::tmrScore));
 
@@ -219,7 +219,7 @@ private slots:
         h.startRound(title);
         h.type(title.substr(0, title.size() - 1));
         h.miss(8);
-        QCOMPARE(qs(h.controls().Caption), QStringLiteral("VELMORA (-0)"));
+        QCOMPARE(qtText(h.controls().Caption), QStringLiteral("VELMORA (-0)"));
         h.clock.advance(1);
         QVERIFY(!h.clock.isRunning(TimerId::tmrScore));
     }
