@@ -1,6 +1,5 @@
 #include "HelpPageAddress.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -34,16 +33,6 @@ HelpPageLocations helpPageLocationsFor(const QString& programDirectory)
             QStringLiteral(VELMORA_HELP_PAGE_FROM_PROGRAM))),
         .inBuildTree = QStringLiteral(VELMORA_HELP_PAGE_IN_BUILD_TREE),
     };
-}
-
-QUrl helpPageAddress()
-{
-    return helpPageAddress(helpPageLocationsFor(QCoreApplication::applicationDirPath()));
-}
-
-QUrl shippedHelpPage()
-{
-    return shippedHelpPage(helpPageLocationsFor(QCoreApplication::applicationDirPath()));
 }
 
 } // namespace velmora

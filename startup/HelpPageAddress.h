@@ -28,8 +28,4 @@ QUrl helpPageAddress(const HelpPageLocations& locations);
 // The locations this build knows of, for a program running from the given folder.
 HelpPageLocations helpPageLocationsFor(const QString& programDirectory);
 
-// The two addresses for the running program (they need the application object).
-QUrl helpPageAddress();
-QUrl shippedHelpPage();
-
 } // namespace velmora

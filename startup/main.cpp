@@ -12,25 +12,31 @@
 
 #include <QApplication>
 
+#include <memory>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     velmora::prepareSplash();
 
     // The Help menu lives as long as the program, longer than the main window.
-    velmora::HelpItems help(velmora::helpPageAddress(), velmora::shippedHelpPage(),
-                            std::make_unique<velmora::SystemNetworkCheck>(),
-                            std::make_unique<velmora::DesktopUrlOpener>(),
-                            std::make_unique<velmora::TextBrowserHelpViewer>(),
-                            std::make_unique<velmora::StandardHelpDialogs>());
+    // It is made with the main window, so looking for the help page on disk
+    // does not delay the splash.
+    std::unique_ptr<velmora::HelpItems> help;
 
     auto* splash = new velmora::frmInicio([&app, &help]() -> QWidget* {
         // Done already, unless the splash was never painted.
         velmora::prepareMainWindow(app);
+        const velmora::HelpPageLocations pages = velmora::helpPageLocationsFor(QCoreApplication::applicationDirPath());
+        help = std::make_unique<velmora::HelpItems>(velmora::helpPageAddress(pages), velmora::shippedHelpPage(pages),
+                                                    std::make_unique<velmora::SystemNetworkCheck>(),
+                                                    std::make_unique<velmora::DesktopUrlOpener>(),
+                                                    std::make_unique<velmora::TextBrowserHelpViewer>(),
+                                                    std::make_unique<velmora::StandardHelpDialogs>());
         velmora::WindowServices services;
         services.loadSounds = [] { return std::make_unique<velmora::SoundCuePlayer>(); };
         services.random = std::make_unique<velmora::EntropyRandom>();
-        services.help = &help;
+        services.help = help.get();
         auto* mainWindow = new velmora::frmVelmora(std::move(services));
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         return mainWindow;
