@@ -7,7 +7,6 @@
 #include "HelpMenu.h"
 #include "KeyText.h"
 #include "Layout.h"
-#include "ProgramIcon.h"
 #include "QtText.h"
 #include "WindowPlacement.h"
 
@@ -37,7 +36,6 @@ frmVelmora::frmVelmora(WindowServices services, QWidget* parent)
             connect(&timer, &QTimer::timeout, this, [this, id] { handle([this, id] { game_.onTimer(id); }); });
     }
     setWindowTitle(QStringLiteral("VELMORA (NUEVO)"));
-    setWindowIcon(programIcon());
     buildControls();
     buildMenus();
     Form_Load();
