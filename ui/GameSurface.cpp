@@ -129,7 +129,7 @@ QRegion GameSurface::changedRegion() const
     QRegion region;
     const WindowControls& now = controls_;
     if (now.figure != painted_.figure)
-        region += QRect(0, 0, px(2775), height());
+        region += layout::gallowsPanel;
     for (int box = 1; box <= kStrikeBoxes; ++box) {
         if (now.lblStrike[static_cast<std::size_t>(box - 1)] != painted_.lblStrike[static_cast<std::size_t>(box - 1)])
             region += layout::lblStrike(box);

@@ -31,7 +31,7 @@ QRect partRect(PaintedPart part)
     switch (part) {
     case PaintedPart::Board: return layout::lblLetter(1).united(layout::lblLetter(kBoardCells));
     case PaintedPart::Strikes: return layout::lblStrike(1).united(layout::lblStrike(kStrikeBoxes));
-    case PaintedPart::Figure: return twipRect(0, 0, 2775, 3975); // the gallows panel
+    case PaintedPart::Figure: return layout::gallowsPanel;
     case PaintedPart::Score: return layout::lblScore;
     case PaintedPart::Answer: return layout::lblWords;
     }
