@@ -1,11 +1,11 @@
 #include "frmInicio.h"
 
 #include "Fonts.h"
+#include "PngPicture.h"
 #include "SplashLayout.h"
 #include "WindowPlacement.h"
 
 #include <QFontMetricsF>
-#include <QImageReader>
 #include <QPainter>
 
 namespace velmora {
@@ -34,17 +34,6 @@ frmInicio::frmInicio(MainWindowFactory createMainWindow, QWidget* parent)
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &frmInicio::Timer1_Timer);
     Timer1->start();
-}
-
-QPixmap frmInicio::readPicture(const QString& path)
-{
-    // Told the format and not to guess it, the reader decodes the file at
-    // once; left to guess, it first loads every image format plugin (and the
-    // JPEG library) to ask each whether it knows the file, before the
-    // window's first picture.
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
 }
 
 void frmInicio::Timer1_Timer()
@@ -89,7 +78,7 @@ void frmInicio::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::white);
 
     if (sequence_.clapperShut() && clapperShut_.isNull())
-        clapperShut_ = readPicture(QStringLiteral(":/pictures/clapper-shut.png"));
+        clapperShut_ = QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/clapper-shut.png")));
     const QPixmap& clapper = sequence_.clapperShut() ? clapperShut_ : clapperOpen_;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(splash::image1Box, clapper);

@@ -35,9 +35,9 @@ void prepareMainWindow(QApplication& app)
         if (translator->load(QStringLiteral(":/translations/qtbase_es.qm")))
             QApplication::installTranslator(translator);
 
-        // Reading the icon decodes every size of it, and showing a window
-        // with an icon sends them all to the window system: about 2.5 ms that
-        // the splash's first picture need not wait for.
+        // Every window made with an icon decodes all its sizes and sends them
+        // to the window system: about 2.5 ms that the splash's first picture
+        // need not wait for.
         QApplication::setWindowIcon(programIcon());
     });
 }

@@ -17,6 +17,7 @@ namespace velmora {
 namespace {
 
 const QColor kWindowColour = bgr(0x000F0F0F);
+const QColor kBackgroundPictureGrey = bgr(0x007F7F7F);
 const QColor kScoreBand = bgr(0x00E0E0E0);
 const QColor kDarkRed = bgr(0x00000040);
 const QColor kRope = bgr(0x0000C0C0);
@@ -150,7 +151,9 @@ void GameSurface::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), kWindowColour);
-    painter.drawPixmap(0, 0, background_);
+    // Every pixel of the background picture is the same grey, so it is
+    // painted as that colour: holding it decoded would cost 194 KiB.
+    painter.fillRect(layout::backgroundPicture, kBackgroundPictureGrey);
 
     // From the bottom of the stack up: the board, the gallows and its figure,
     // the score band, the black panel, the film strip and its strike boxes.

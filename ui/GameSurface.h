@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PngPicture.h"
 #include "WindowControls.h"
 
 #include <QPixmap>
@@ -52,8 +53,7 @@ private:
 
     const WindowControls& controls_;
     WindowControls painted_;
-    QPixmap background_{QStringLiteral(":/pictures/background.png")};
-    QPixmap filmStrip_{QStringLiteral(":/pictures/filmstrip.png")};
+    QPixmap filmStrip_{QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/filmstrip.png")))};
 };
 
 } // namespace velmora

@@ -4,8 +4,8 @@
 
 namespace velmora {
 
-// The program icon at every size it is drawn in. Every size is decoded as the
-// icon is made, so the application makes it once and every window shows it.
+// The program icon at every size it is drawn in, each read only when a window
+// is given it.
 QIcon programIcon();
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Game.h"
+#include "PngPicture.h"
 #include "QtDialogs.h"
 #include "WindowServices.h"
 
@@ -84,8 +85,8 @@ private:
     QAction* mnuMenuExit_ = nullptr;
     QAction* mnuHelpAyuda_ = nullptr;
     QAction* mnuHelpAbout_ = nullptr;
-    QPixmap speakerOn_{QStringLiteral(":/pictures/speaker-on.png")};
-    QPixmap speakerOff_{QStringLiteral(":/pictures/speaker-off.png")};
+    QPixmap speakerOn_{QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/speaker-on.png")))};
+    QPixmap speakerOff_{QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/speaker-off.png")))};
 
     int FixedWidth = 0;
     int FixedHeight = 0;

@@ -21,10 +21,10 @@ namespace {
 // Every file the drawing tool writes, relative to its output folder and to the
 // committed assets/ folder alike.
 const QStringList kDrawnFiles{
-    "pictures/background.png",   "pictures/filmstrip.png",     "pictures/speaker-on.png",
-    "pictures/speaker-off.png",  "pictures/clapper-open.png",  "pictures/clapper-shut.png",
-    "pictures/splash-title.png", "icons/velmora.ico",         "icons/velmora-16.png",       "icons/velmora-32.png",
-    "icons/velmora-48.png",      "icons/velmora-96.png",       "icons/velmora-128.png",
+    "pictures/filmstrip.png",    "pictures/speaker-on.png",   "pictures/speaker-off.png",
+    "pictures/clapper-open.png", "pictures/clapper-shut.png", "pictures/splash-title.png",
+    "icons/velmora.ico",         "icons/velmora-16.png",      "icons/velmora-32.png",
+    "icons/velmora-48.png",      "icons/velmora-96.png",      "icons/velmora-128.png",
     "icons/velmora-256.png",
 };
 
@@ -151,7 +151,6 @@ private slots:
     void redrawingThePicturesReproducesTheCommittedPixels();
     void everyPictureHasItsStatedPixelSize_data();
     void everyPictureHasItsStatedPixelSize();
-    void theBackgroundIsGrey127InEveryPixel();
     void everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip();
     void theClapperboardsKeepTheRightHalfOfTheBodyPlainBlackForTheLabels();
     void theSplashTitleIsWhiteOnTransparencyAndWritesOnlyInTheLabelBoxes();
@@ -199,7 +198,6 @@ void PicturesTest::everyPictureHasItsStatedPixelSize_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("background") << ":/pictures/background.png" << QSize(185, 268);
     QTest::newRow("film strip") << ":/pictures/filmstrip.png" << QSize(388, 79);
     QTest::newRow("speaker on") << ":/pictures/speaker-on.png" << QSize(20, 16);
     QTest::newRow("speaker off") << ":/pictures/speaker-off.png" << QSize(20, 16);
@@ -219,16 +217,6 @@ void PicturesTest::everyPictureHasItsStatedPixelSize()
     const QImage image(path);
     QVERIFY2(!image.isNull(), qPrintable(path + " is not among the resources"));
     QCOMPARE(image.size(), size);
-}
-
-void PicturesTest::theBackgroundIsGrey127InEveryPixel()
-{
-    const QImage image = QImage(":/pictures/background.png").convertToFormat(QImage::Format_ARGB32);
-    QVERIFY(!image.isNull());
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            QCOMPARE(image.pixel(x, y), qRgb(127, 127, 127));
-    }
 }
 
 void PicturesTest::everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip()

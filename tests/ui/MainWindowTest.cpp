@@ -93,7 +93,15 @@ private slots:
         WindowFixture f;
         QCOMPARE(f.surface()->size(), QSize(769, 265));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("VELMORA (NUEVO)"));
-        QVERIFY(!f.window->windowIcon().isNull());
+        // The window system is sent the icon at each of its drawn sizes.
+        const QIcon icon = f.window->windowIcon();
+        QCOMPARE(icon.availableSizes().size(), 6);
+        for (const QSize& size : icon.availableSizes()) {
+            const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+            const QImage drawn = QImage(QStringLiteral(":/icons/velmora-%1.png").arg(size.width())).convertToFormat(premultiplied);
+            QCOMPARE(icon.pixmap(size).toImage().convertToFormat(premultiplied), drawn);
+        }
+        QCOMPARE(icon.pixmap(QSize(20, 20)).size(), QSize(20, 20));
     }
 
     void atStartTheWindowShowsItsPanelsStripBoxesBandAndButton()

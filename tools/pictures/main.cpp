@@ -42,17 +42,9 @@ bool writePng(const QString &path, const QImage &image)
     return true;
 }
 
-QImage drawBackground()
-{
-    QImage image(185, 268, QImage::Format_RGB32);
-    image.fill(QColor(127, 127, 127));
-    return image;
-}
-
 bool drawPictures(const QDir &pictures)
 {
-    return writePng(pictures.filePath("background.png"), drawBackground())
-        && writePng(pictures.filePath("filmstrip.png"), drawFilmStrip())
+    return writePng(pictures.filePath("filmstrip.png"), drawFilmStrip())
         && writePng(pictures.filePath("speaker-on.png"), drawSpeaker(SpeakerState::On))
         && writePng(pictures.filePath("speaker-off.png"), drawSpeaker(SpeakerState::Off))
         && writePng(pictures.filePath("clapper-open.png"), drawClapperboard(Clapstick::Open))

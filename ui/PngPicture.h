@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace velmora {
+
+// Reads one of the program's PNG pictures. Told the format and not to guess
+// it, the reader decodes the file at once; left to guess, it first loads every
+// image format plugin (and the JPEG library) to ask each whether it knows the
+// file, and they stay mapped for the rest of the run.
+QImage readPngPicture(const QString& path);
+
+} // namespace velmora
