@@ -6,8 +6,8 @@
 # stays disabled until the first round) and two letters are typed, their sound
 # cues played on whatever audio server PULSE_SERVER names. Each process is
 # measured alone, from /proc/PID/smaps_rollup: resident (RSS) and proportional
-# (PSS) size. Fails when the program's RSS is more than 1.4 times the bare
-# window's.
+# (PSS) size, and what the resident memory serves, from /proc/PID/smaps.
+# Fails when the program's RSS is more than 1.4 times the bare window's.
 # Usage: memory-bench.sh PROGRAM BARE_PROGRAM
 set -euo pipefail
 . "$(dirname "$0")/../limits.sh"
@@ -16,7 +16,8 @@ program=$1
 bare=$2
 limit=1.4
 pid=""
-trap '[ -z "$pid" ] || { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; } || true' EXIT
+maps=$(mktemp -d)
+trap '[ -z "$pid" ] || { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; } || true; rm -rf "$maps"' EXIT
 
 source "$(dirname "$0")/../../tests/support/x11-wait.sh"
 
@@ -32,6 +33,7 @@ pid=$!
 wait_for_window '^Velmora$' >/dev/null
 sleep 1
 bare_rss=$(kib Rss) bare_pss=$(kib Pss) bare_threads=$(threads)
+cp "/proc/$pid/smaps" "$maps/bare"
 stop
 
 "$program" &
@@ -44,6 +46,7 @@ xdotool type --delay 100 'ea'
 # Let both letters' cues play out before reading.
 sleep 2
 program_rss=$(kib Rss) program_pss=$(kib Pss) program_threads=$(threads)
+cp "/proc/$pid/smaps" "$maps/program"
 stop
 
 rss_ratio=$(ratio "$program_rss" "$bare_rss")
@@ -53,5 +56,8 @@ echo "  velmora, round in progress:  RSS $(mib "$program_rss") MiB, PSS $(mib "$
 echo "  bare Qt window:              RSS $(mib "$bare_rss") MiB, PSS $(mib "$bare_pss") MiB, ${bare_threads} threads"
 echo "  RSS ratio:                   ${rss_ratio}   (limit ${limit})"
 echo "  PSS ratio:                   ${pss_ratio}"
+echo "where the resident memory goes, largest difference first (MiB):"
+printf '  %-54s %9s %9s %9s\n' "" velmora bare more
+awk -f "$(dirname "$0")/memory-breakdown.awk" "$maps/program" "$maps/bare" | sort -t'|' -k2 -gr | tr -d '|'
 
 within_limit "$rss_ratio" "$limit" || { echo "FAIL: the program holds more than ${limit} x the bare window's memory"; exit 1; }
