@@ -6,8 +6,12 @@
 # stays disabled until the first round) and two letters are typed, their sound
 # cues played on whatever audio server PULSE_SERVER names. Each process is
 # measured alone, from /proc/PID/smaps_rollup: resident (RSS) and proportional
-# (PSS) size, and what the resident memory serves, from /proc/PID/smaps.
-# Fails when the program's RSS is more than 1.4 times the bare window's.
+# (PSS) size. The two are launched in turn, RUNS times each (5 unless
+# VELMORA_BENCH_RUNS says otherwise), since a library page that another
+# process has just read can be mapped along with its neighbours and sway one
+# reading by a few hundred KiB; the medians are compared, and the median
+# launches' /proc/PID/smaps say what the resident memory serves.
+# Fails when the program's median RSS is more than 1.4 times the bare window's.
 # Usage: memory-bench.sh PROGRAM BARE_PROGRAM
 set -euo pipefail
 . "$(dirname "$0")/../limits.sh"
@@ -15,6 +19,7 @@ set -euo pipefail
 program=$1
 bare=$2
 limit=1.4
+runs=${VELMORA_BENCH_RUNS:-5}
 pid=""
 maps=$(mktemp -d)
 trap '[ -z "$pid" ] || { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; } || true; rm -rf "$maps"' EXIT
@@ -28,36 +33,62 @@ threads() { awk '$1 == "Threads:" { print $2 }' "/proc/$pid/status"; }
 
 stop() { kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""; }
 
-"$bare" &
-pid=$!
-wait_for_window '^Velmora$' >/dev/null
-sleep 1
-bare_rss=$(kib Rss) bare_pss=$(kib Pss) bare_threads=$(threads)
-cp "/proc/$pid/smaps" "$maps/bare"
-stop
+# record NAME RUN: keeps the running process's figures as NAME's RUN-th.
+record() {
+  echo "$(kib Rss) $(kib Pss) $(threads)" > "$maps/$1.$2.figures"
+  cp "/proc/$pid/smaps" "$maps/$1.$2.smaps"
+}
 
-"$program" &
-pid=$!
-window=$(wait_for_window '^VELMORA')
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key Return
-wait_for_caption "$window" '^VELMORA$'
-xdotool type --delay 100 'ea'
-# Let both letters' cues play out before reading.
-sleep 2
-program_rss=$(kib Rss) program_pss=$(kib Pss) program_threads=$(threads)
-cp "/proc/$pid/smaps" "$maps/program"
-stop
+measure_bare() {
+  "$bare" &
+  pid=$!
+  wait_for_window '^Velmora$' >/dev/null
+  sleep 1
+  record bare "$1"
+  stop
+}
+
+measure_program() {
+  "$program" &
+  pid=$!
+  local window
+  window=$(wait_for_window '^VELMORA')
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key Return
+  wait_for_caption "$window" '^VELMORA$'
+  xdotool type --delay 100 'ea'
+  # Let both letters' cues play out before reading.
+  sleep 2
+  record velmora "$1"
+  stop
+}
+
+for run in $(seq "$runs"); do
+  measure_bare "$run"
+  measure_program "$run"
+done
+
+# median_run NAME: the run whose RSS is NAME's median.
+median_run() {
+  for run in $(seq "$runs"); do echo "$(cut -d' ' -f1 "$maps/$1.$run.figures") $run"; done |
+    sort -n | awk '{ r[NR] = $2 } END { print r[int((NR + 1) / 2)] }'
+}
+program_run=$(median_run velmora)
+bare_run=$(median_run bare)
+read -r program_rss program_pss program_threads < "$maps/velmora.$program_run.figures"
+read -r bare_rss bare_pss bare_threads < "$maps/bare.$bare_run.figures"
+all_rss() { for run in $(seq "$runs"); do mib "$(cut -d' ' -f1 "$maps/$1.$run.figures")"; echo -n ' '; done; }
 
 rss_ratio=$(ratio "$program_rss" "$bare_rss")
 pss_ratio=$(ratio "$program_pss" "$bare_pss")
-echo "memory, each process alone (audio server: ${PULSE_SERVER:-default}):"
-echo "  velmora, round in progress:  RSS $(mib "$program_rss") MiB, PSS $(mib "$program_pss") MiB, ${program_threads} threads"
-echo "  bare Qt window:              RSS $(mib "$bare_rss") MiB, PSS $(mib "$bare_pss") MiB, ${bare_threads} threads"
+echo "memory, each process alone, median of ${runs} launches each (audio server: ${PULSE_SERVER:-default}):"
+echo "  velmora, round in progress:  RSS $(mib "$program_rss") MiB, PSS $(mib "$program_pss") MiB, ${program_threads} threads   (RSS runs: $(all_rss velmora))"
+echo "  bare Qt window:              RSS $(mib "$bare_rss") MiB, PSS $(mib "$bare_pss") MiB, ${bare_threads} threads   (RSS runs: $(all_rss bare))"
 echo "  RSS ratio:                   ${rss_ratio}   (limit ${limit})"
 echo "  PSS ratio:                   ${pss_ratio}"
-echo "where the resident memory goes, largest difference first (MiB):"
+echo "where the resident memory goes in the median launches, largest difference first (MiB):"
 printf '  %-54s %9s %9s %9s\n' "" velmora bare more
-awk -f "$(dirname "$0")/memory-breakdown.awk" "$maps/program" "$maps/bare" | sort -t'|' -k2 -gr | tr -d '|'
+awk -f "$(dirname "$0")/memory-breakdown.awk" "$maps/velmora.$program_run.smaps" "$maps/bare.$bare_run.smaps" |
+  sort -t'|' -k2 -gr | tr -d '|'
 
 within_limit "$rss_ratio" "$limit" || { echo "FAIL: the program holds more than ${limit} x the bare window's memory"; exit 1; }
