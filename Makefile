@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitized bench pictures clips screenshot clean
+.PHONY: all deps configure build run test test-sanitized bench pictures clips faces screenshot clean
 
 all: build
 
@@ -57,6 +57,9 @@ pictures: deps
 
 clips: deps
 	@tools/clips/make-clips.sh
+
+faces: deps
+	@tools/fonts/subset-faces.sh
 
 # Photograph a round in progress for the README and the software centres.
 screenshot: build

@@ -18,6 +18,8 @@ packages=(
   desktop-file-utils dpkg-dev lintian appstream man-db
   # Regenerating the sound clips
   sox lame
+  # Regenerating the embedded faces
+  python3-fonttools
 )
 
 missing=()

@@ -28,7 +28,7 @@ void addGameFaces()
     static std::once_flag added;
     std::call_once(added, [] {
         addFace(":/fonts/Quicksand-Bold.ttf");
-        addFace(":/fonts/Carlito-Regular.ttf");
+        addFace(":/fonts/VelmoraSans-Regular.ttf");
         addFace(":/fonts/ComicNeue-Bold.otf");
     });
 }
@@ -43,7 +43,7 @@ QFont gameFont(Face face, double points)
         font.setWeight(QFont::Bold);
         break;
     case Face::Calibri:
-        font.setFamilies({QStringLiteral("Carlito"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies({QStringLiteral("Velmora Sans"), QStringLiteral("DejaVu Sans")});
         break;
     case Face::ComicBold:
         font.setFamilies({QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});

@@ -1,6 +1,9 @@
+#include "Fonts.h"
 #include "TextBrowserHelpViewer.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QRawFont>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -78,6 +81,28 @@ private slots:
         QTest::mouseClick(window->viewport(), Qt::LeftButton, {}, window->cursorRect(link).center());
         QCOMPARE(window->source().fragment(), QStringLiteral("puntos"));
         QVERIFY(window->verticalScrollBar()->value() > 0);
+    }
+
+    // The face that writes the page and the score carries only part of the
+    // face it comes from: a character it lacks would come out in another face.
+    void thePageAndTheScoreAreWrittenWholeInTheFaceCarriedInsideTheProgram()
+    {
+        const QFont scoreFont = velmora::gameFont(velmora::Face::Calibri, 15.75);
+        QWidget game;
+        velmora::TextBrowserHelpViewer viewer;
+        viewer.show(&game, shippedPage);
+        const QTextDocument* page = helpWindows().at(0)->document();
+        const QTextCursor text = page->find(QStringLiteral("Los puntos"));
+        QCOMPARE(QFontInfo(text.charFormat().font()).family(), QStringLiteral("Velmora Sans"));
+
+        const QRawFont face = QRawFont::fromFont(scoreFont);
+        QCOMPARE(face.familyName(), QStringLiteral("Velmora Sans"));
+        QString missing;
+        for (const char32_t c : (page->toPlainText() + QStringLiteral("-0123456789")).toUcs4()) {
+            if (!QChar::isSpace(c) && !face.supportsCharacter(c))
+                missing += QString::fromUcs4(&c, 1);
+        }
+        QCOMPARE(missing, QString());
     }
 };
 
