@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "ProgramIcon.h"
+#include "ProgramStyle.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -18,6 +19,8 @@ void prepareSplash()
     // icon in its task list: on Wayland by this name, on X11 by the window
     // class that the entry names.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vastrel.Velmora"));
+    // Set before the first window, so that no other style is ever made.
+    QApplication::setStyle(new ProgramStyle);
 }
 
 void prepareMainWindow(QApplication& app)
@@ -28,6 +31,11 @@ void prepareMainWindow(QApplication& app)
         // that the splash's first picture, which writes nothing, need not
         // wait for; its full stops and banner come half a second later.
         addGameFaces();
+        // Menus, tooltips and the program's own dialogs are written in the
+        // game's plain face at the size the desktop asks for: they look the
+        // same on every desktop, and no face of the desktop's is loaded
+        // beside the game's own (0.3 MiB).
+        QApplication::setFont(interfaceFont(QApplication::font()));
 
         // The standard buttons ("Sí", "No", "Aceptar") and the text box's
         // context menu speak Spanish whatever the machine's language is.

@@ -21,6 +21,11 @@ void addFace(const char* path)
         QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size()));
 }
 
+QStringList plainFamilies()
+{
+    return {QStringLiteral("Velmora Sans"), QStringLiteral("DejaVu Sans")};
+}
+
 } // namespace
 
 void addGameFaces()
@@ -43,7 +48,7 @@ QFont gameFont(Face face, double points)
         font.setWeight(QFont::Bold);
         break;
     case Face::Calibri:
-        font.setFamilies({QStringLiteral("Velmora Sans"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies(plainFamilies());
         break;
     case Face::ComicBold:
         font.setFamilies({QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
@@ -52,6 +57,13 @@ QFont gameFont(Face face, double points)
     }
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     return font;
+}
+
+QFont interfaceFont(QFont desktopFont)
+{
+    addGameFaces();
+    desktopFont.setFamilies(plainFamilies());
+    return desktopFont;
 }
 
 QFont fittedFont(QFont font, const QString& text, int width)

@@ -13,6 +13,9 @@ enum class Face { Rounded, Calibri, ComicBold };
 // window that draws no text does not wait for them.
 QFont gameFont(Face face, double points);
 
+// The desktop's interface font in the game's plain face, at the desktop's size.
+QFont interfaceFont(QFont desktopFont);
+
 // Adds the three faces now unless that is done already, for a program that
 // would rather not wait for them when it first writes something.
 void addGameFaces();
