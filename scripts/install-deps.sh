@@ -7,6 +7,8 @@ packages=(
   # Build
   cmake g++ make pkg-config
   qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
+  # Cutting Qt's translation down to what the game shows
+  python3
   libsndfile1-dev libpulse-dev
   # Headless window and audio tests
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
