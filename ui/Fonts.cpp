@@ -32,7 +32,7 @@ void addGameFaces()
 {
     static std::once_flag added;
     std::call_once(added, [] {
-        addFace(":/fonts/Quicksand-Bold.ttf");
+        addFace(":/fonts/VelmoraRounded-Bold.ttf");
         addFace(":/fonts/VelmoraSans-Regular.ttf");
         addFace(":/fonts/ComicNeue-Bold.otf");
     });
@@ -44,7 +44,7 @@ QFont gameFont(Face face, double points)
     QFont font;
     switch (face) {
     case Face::Rounded:
-        font.setFamilies({QStringLiteral("Quicksand"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies({QStringLiteral("Velmora Rounded"), QStringLiteral("DejaVu Sans")});
         font.setWeight(QFont::Bold);
         break;
     case Face::Calibri:
