@@ -53,7 +53,10 @@ private:
 
     const WindowControls& controls_;
     WindowControls painted_;
-    QPixmap filmStrip_{QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/filmstrip.png")))};
+    // The strip is a grey picture and is kept as its PNG decodes it, one byte a
+    // pixel, rather than widened to 32 bits: it is drawn just the same.
+    QPixmap filmStrip_{
+        QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/filmstrip.png")), Qt::NoFormatConversion)};
 };
 
 } // namespace velmora

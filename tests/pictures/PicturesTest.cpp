@@ -152,6 +152,7 @@ private slots:
     void everyPictureHasItsStatedPixelSize_data();
     void everyPictureHasItsStatedPixelSize();
     void everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip();
+    void theFilmStripDecodesToOneGreyBytePerPixel();
     void theClapperboardsKeepTheRightHalfOfTheBodyPlainBlackForTheLabels();
     void theSplashTitleIsWhiteOnTransparencyAndWritesOnlyInTheLabelBoxes();
     void theSpeakersHaveTransparentCornersGreenWavesAndARedStroke();
@@ -243,6 +244,13 @@ void PicturesTest::everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip()
             QVERIFY2(qGray(shown.pixel(gap - strip.left(), 24)) < 16, qPrintable(QString("gap after box %1").arg(box)));
         }
     }
+}
+
+void PicturesTest::theFilmStripDecodesToOneGreyBytePerPixel()
+{
+    // The window keeps the strip decoded while it is open, so it is stored as
+    // greys, which decode to a byte a pixel rather than four.
+    QCOMPARE(QImage(":/pictures/filmstrip.png").format(), QImage::Format_Grayscale8);
 }
 
 void PicturesTest::theClapperboardsKeepTheRightHalfOfTheBodyPlainBlackForTheLabels()

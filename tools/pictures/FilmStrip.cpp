@@ -66,7 +66,11 @@ QImage drawFilmStrip()
         painter.drawRoundedRect(QRectF(x, kTopHoleY, kHoleWidth, kHoleHeight), 1.5, 1.5);
         painter.drawRoundedRect(QRectF(x, kBottomHoleY, kHoleWidth, kHoleHeight), 1.5, 1.5);
     }
-    return image;
+    painter.end();
+    // Every pixel is a grey, so the strip is stored with one byte a pixel and
+    // loses nothing: the window keeps it decoded for as long as it is open,
+    // in a quarter of the memory that 32-bit pixels would take.
+    return image.convertToFormat(QImage::Format_Grayscale8);
 }
 
 } // namespace velmora

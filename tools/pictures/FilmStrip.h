@@ -5,7 +5,7 @@
 namespace velmora {
 
 // The banner behind the eight strike boxes: black film, eight white frames in a
-// row and sprocket holes along both edges, 388 x 79 pixels.
+// row and sprocket holes along both edges, 388 x 79 pixels, all of them greys.
 QImage drawFilmStrip();
 
 } // namespace velmora
