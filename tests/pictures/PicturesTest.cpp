@@ -48,6 +48,13 @@ quint32 u32(const QByteArray &bytes, qsizetype at)
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
+// The icon file in the desktop's own format, made for installing; the program
+// itself reads its icon from the PNG pictures, so it does not carry this file.
+QString committedIconFile()
+{
+    return QDir(VELMORA_COMMITTED_ASSETS).filePath("icons/velmora.ico");
+}
+
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -329,7 +336,7 @@ void PicturesTest::theSpeakersHaveTransparentCornersGreenWavesAndARedStroke()
 
 void PicturesTest::theIconFileHoldsElevenImagesOfTheStatedSizesAndDepths()
 {
-    const QByteArray ico = readAll(":/icons/velmora.ico");
+    const QByteArray ico = readAll(committedIconFile());
     QVERIFY(ico.size() > 6);
     QCOMPARE(u16(ico, 0), 0);
     QCOMPARE(u16(ico, 2), 1);
@@ -378,7 +385,7 @@ void PicturesTest::theIconFileReadsBackThroughQtsIconReader()
 {
     if (!QImageReader::supportedImageFormats().contains("ico"))
         QSKIP("Qt's ico image plugin is not installed");
-    QImageReader reader(":/icons/velmora.ico", "ico");
+    QImageReader reader(committedIconFile(), "ico");
     QCOMPARE(reader.imageCount(), int(kIconEntries.size()));
     for (std::size_t i = 0; i < kIconEntries.size(); ++i) {
         QVERIFY(reader.jumpToImage(int(i)));
