@@ -78,7 +78,7 @@ void frmInicio::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::white);
 
     if (sequence_.clapperShut() && clapperShut_.isNull())
-        clapperShut_ = QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/clapper-shut.png")));
+        clapperShut_ = readPngPicture(QStringLiteral(":/pictures/clapper-shut.png"));
     const QPixmap& clapper = sequence_.clapperShut() ? clapperShut_ : clapperOpen_;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(splash::image1Box, clapper);

@@ -39,17 +39,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Reads one of the program's own pictures, which are all PNG files.
     void handOver();
 
     MainWindowFactory createMainWindow_;
     SplashSequence sequence_{};
     QTimer* Timer1 = new QTimer(this);
     bool painted_ = false;
-    QPixmap clapperOpen_{QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/clapper-open.png")))};
+    QPixmap clapperOpen_{readPngPicture(QStringLiteral(":/pictures/clapper-open.png"))};
     // The product word and the letter of the maker's mark: a picture, so the
     // first picture of the window writes no text.
-    QPixmap title_{QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/splash-title.png")))};
+    QPixmap title_{readPngPicture(QStringLiteral(":/pictures/splash-title.png"))};
     // The clapperboard shut, painted instead of the open one once it claps.
     // It is decoded when it is first shown, two seconds after start, rather
     // than before the window's first picture.

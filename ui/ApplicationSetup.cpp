@@ -1,7 +1,7 @@
 #include "ApplicationSetup.h"
 
 #include "Fonts.h"
-#include "ProgramIcon.h"
+#include "ProgramIconEngine.h"
 #include "ProgramStyle.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ void prepareMainWindow(QApplication& app)
         // Every window made with an icon decodes all its sizes and sends them
         // to the window system: about 2.5 ms that the splash's first picture
         // need not wait for.
-        QApplication::setWindowIcon(programIcon());
+        QApplication::setWindowIcon(QIcon(new ProgramIconEngine));
     });
 }
 

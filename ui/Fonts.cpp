@@ -21,10 +21,14 @@ void addFace(const char* path)
         QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size()));
 }
 
-QStringList plainFamilies()
+// A face, then the one text falls back to for a character the game's faces
+// lack.
+QStringList withFallback(const QString& family)
 {
-    return {QStringLiteral("Velmora Sans"), QStringLiteral("DejaVu Sans")};
+    return {family, QStringLiteral("DejaVu Sans")};
 }
+
+const QString kPlainFamily = QStringLiteral("Velmora Sans");
 
 } // namespace
 
@@ -44,14 +48,14 @@ QFont gameFont(Face face, double points)
     QFont font;
     switch (face) {
     case Face::Rounded:
-        font.setFamilies({QStringLiteral("Velmora Rounded"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies(withFallback(QStringLiteral("Velmora Rounded")));
         font.setWeight(QFont::Bold);
         break;
     case Face::Calibri:
-        font.setFamilies(plainFamilies());
+        font.setFamilies(withFallback(kPlainFamily));
         break;
     case Face::ComicBold:
-        font.setFamilies({QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies(withFallback(QStringLiteral("Comic Neue")));
         font.setWeight(QFont::Bold);
         break;
     }
@@ -62,7 +66,7 @@ QFont gameFont(Face face, double points)
 QFont interfaceFont(QFont desktopFont)
 {
     addGameFaces();
-    desktopFont.setFamilies(plainFamilies());
+    desktopFont.setFamilies(withFallback(kPlainFamily));
     return desktopFont;
 }
 

@@ -55,8 +55,7 @@ private:
     WindowControls painted_;
     // The strip is a grey picture and is kept as its PNG decodes it, one byte a
     // pixel, rather than widened to 32 bits: it is drawn just the same.
-    QPixmap filmStrip_{
-        QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/filmstrip.png")), Qt::NoFormatConversion)};
+    QPixmap filmStrip_{readPngPicture(QStringLiteral(":/pictures/filmstrip.png"), Qt::NoFormatConversion)};
 };
 
 } // namespace velmora

@@ -18,11 +18,11 @@ inline const QRect frmeAns = twipRect(2880, 3360, 8535, 495);
 inline const QRect cmdCancel = twipRect(8040, 50, 375, 420); // inside the answer frame
 inline const QRect txtWord = twipRect(0, 0, 8535, 495);      // inside the answer frame
 
-// The grey panel on the left where the gallows and its figure are drawn.
-inline const QRect gallowsPanel = QRect(0, 0, px(2775), kClientHeight);
 // The window's background picture, drawn at its top-left corner, is this
-// plain grey rectangle, taller than the window, that makes the panel.
+// plain grey rectangle, taller than the window; what the window shows of it is
+// the panel on the left where the gallows and its figure are drawn.
 inline const QRect backgroundPicture = QRect(0, 0, 185, 268);
+inline const QRect gallowsPanel = backgroundPicture.intersected(QRect(0, 0, kClientWidth, kClientHeight));
 inline const QRect Image1 = twipRect(2760, 0, 5775, 735);
 inline const QRect shpPlayer = twipRect(8520, 0, 3015, 735);
 inline const QRect lblScore = twipRect(2880, 720, 8535, 345);

@@ -4,11 +4,11 @@
 
 namespace velmora {
 
-QImage readPngPicture(const QString& path)
+QPixmap readPngPicture(const QString& path, Qt::ImageConversionFlags flags)
 {
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    return QPixmap::fromImage(reader.read(), flags);
 }
 
 } // namespace velmora

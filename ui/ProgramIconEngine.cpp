@@ -33,10 +33,10 @@ QPixmap ProgramIconEngine::pixmap(const QSize& size, QIcon::Mode, QIcon::State)
     if (size.isEmpty())
         return {};
     const int side = bestSide(size);
-    QImage image = readPngPicture(QStringLiteral(":/icons/velmora-%1.png").arg(side));
-    if (image.width() > size.width() || image.height() > size.height())
-        image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return QPixmap::fromImage(std::move(image));
+    const QPixmap picture = readPngPicture(QStringLiteral(":/icons/velmora-%1.png").arg(side));
+    if (picture.width() > size.width() || picture.height() > size.height())
+        return picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return picture;
 }
 
 void ProgramIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state)

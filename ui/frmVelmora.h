@@ -85,8 +85,8 @@ private:
     QAction* mnuMenuExit_ = nullptr;
     QAction* mnuHelpAyuda_ = nullptr;
     QAction* mnuHelpAbout_ = nullptr;
-    QPixmap speakerOn_{QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/speaker-on.png")))};
-    QPixmap speakerOff_{QPixmap::fromImage(readPngPicture(QStringLiteral(":/pictures/speaker-off.png")))};
+    QPixmap speakerOn_{readPngPicture(QStringLiteral(":/pictures/speaker-on.png"))};
+    QPixmap speakerOff_{readPngPicture(QStringLiteral(":/pictures/speaker-off.png"))};
 
     int FixedWidth = 0;
     int FixedHeight = 0;
