@@ -12,6 +12,8 @@ packages=(
   libsndfile1-dev libpulse-dev
   # Headless window and audio tests
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
+  # Composing letters on another keyboard layout; a desktop's font through its platform theme
+  x11-xkb-utils libx11-data qt6ct fonts-dejavu-core
   # Reading the window as a screen reader does
   dbus at-spi2-core python3-pyatspi
   # Benchmarks: the probe that reads a window's pixels from the X server

@@ -12,6 +12,7 @@ FlatButton::FlatButton(QWidget* parent)
 {
     setMouseTracking(true);
     setAutoDefault(false);
+    takeComposedText(*this);
 }
 
 void FlatButton::setBackground(const QColor& colour)
@@ -81,6 +82,11 @@ void FlatButton::keyPressEvent(QKeyEvent* event)
 void FlatButton::keyReleaseEvent(QKeyEvent* event)
 {
     event->accept();
+}
+
+void FlatButton::inputMethodEvent(QInputMethodEvent* event)
+{
+    deliverCommittedText(*event, onKeyCode);
 }
 
 void FlatButton::mouseMoveEvent(QMouseEvent* event)

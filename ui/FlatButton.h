@@ -9,7 +9,8 @@ namespace velmora {
 
 // A button that paints its own background colour and picture instead of the
 // platform's button face. Every key typed on it is reported as a Latin-1
-// code; Space and Enter click it only while `activatesOnKeys` allows.
+// code, and so is every character composed on it with a dead key or an input
+// method; Space and Enter click it only while `activatesOnKeys` allows.
 class FlatButton : public QPushButton {
     Q_OBJECT
 
@@ -28,6 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:

@@ -110,6 +110,7 @@ GameSurface::GameSurface(const WindowControls& controls, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    takeComposedText(*this);
     GameSurfaceAccessible::install();
 }
 
@@ -282,6 +283,11 @@ void GameSurface::keyPressEvent(QKeyEvent* event)
     if (code >= 0 && onKeyCode)
         onKeyCode(code);
     event->accept();
+}
+
+void GameSurface::inputMethodEvent(QInputMethodEvent* event)
+{
+    deliverCommittedText(*event, onKeyCode);
 }
 
 bool GameSurface::event(QEvent* event)

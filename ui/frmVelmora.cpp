@@ -36,6 +36,7 @@ frmVelmora::frmVelmora(WindowServices services, QWidget* parent)
             connect(&timer, &QTimer::timeout, this, [this, id] { handle([this, id] { game_.onTimer(id); }); });
     }
     setWindowTitle(QStringLiteral("VELMORA (NUEVO)"));
+    takeComposedText(*this);
     buildControls();
     buildMenus();
     Form_Load();
@@ -283,6 +284,11 @@ void frmVelmora::keyPressEvent(QKeyEvent* event)
     if (code >= 0)
         handle([this, code] { game_.Form_KeyPress(code); });
     event->accept();
+}
+
+void frmVelmora::inputMethodEvent(QInputMethodEvent* event)
+{
+    deliverCommittedText(*event, [this](int code) { handle([this, code] { game_.Form_KeyPress(code); }); });
 }
 
 void frmVelmora::resizeEvent(QResizeEvent* event)

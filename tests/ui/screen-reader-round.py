@@ -4,35 +4,17 @@ the answer line as a sighted player sees them, and that it is told of each
 change. Usage: screen-reader-round.py WINDOW_ID (an X window id for xdotool).
 """
 import re
-import subprocess
 import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from game_reader import Game, fail, key, wait_for
 
 WINDOW = sys.argv[1]
-HIDDEN = "guion"
 # Spanish letters by how often they occur, then the digits: a round is won or
 # lost long before the list runs out.
 GUESSES = list("AEOSRNIDLCTUMPBGVYQHFZJXKW") + list("0123456789")
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
-
-
-def wait_for(what, read, accept, seconds=10.0):
-    deadline = time.monotonic() + seconds
-    value = read()
-    while not accept(value):
-        if time.monotonic() > deadline:
-            fail("%s: still %r" % (what, value))
-        pump_events()
-        time.sleep(0.02)
-        value = read()
-    return value
 
 
 # --- what the screen reader is told --------------------------------------
@@ -47,81 +29,14 @@ def on_change(event):
 pyatspi.Registry.registerEventListener(on_change, "object:text-changed", "object:property-change:accessible-value")
 
 
-def pump_events():
-    context = GLib.MainContext.default()
-    while context.iteration(False):
-        pass
-
-
 # --- the window as AT-SPI shows it ----------------------------------------
 
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "Velmora":
-            return app
-    return None
-
-
-app = wait_for("the program on the accessibility bus", application, lambda a: a is not None)
-
-
-def find(name):
-    def walk(node):
-        for child in node:
-            if child is None:
-                continue
-            if child.name == name:
-                return child
-            found = walk(child)
-            if found is not None:
-                return found
-        return None
-
-    return walk(app)
-
-
-parts = {}
-for name in ("Tablero", "Fallos", "Ahorcado", "Puntuación", "Respuesta", "Sonido"):
-    parts[name] = wait_for("an object named " + name, lambda n=name: find(n), lambda o: o is not None)
-
-
-def text(name):
-    t = parts[name].queryText()
-    return t.getText(0, t.characterCount)
-
-
-def caption():
-    return subprocess.run(["xdotool", "getwindowname", WINDOW], capture_output=True, text=True).stdout.strip()
-
-
-def key(name):
-    subprocess.run(["xdotool", "key", name], check=True)
-
-
-def board():
-    """The board as a list of words, each a list of letters or None."""
-    spoken = text("Tablero")
-    if spoken == "Vacío":
-        return []
-    match = re.fullmatch(r"(\d+) palabras?: (.*)", spoken)
-    if not match:
-        fail("the board reads %r" % spoken)
-    words = [[None if c == HIDDEN else c for c in w.split(" ")] for w in match.group(2).split(", ")]
-    if int(match.group(1)) != len(words):
-        fail("the board counts %s words in %r" % (match.group(1), spoken))
-    return words
-
-
-def misses():
-    spoken = text("Fallos")
-    match = re.fullmatch(r"(\d) de 8(?:: (.*))?", spoken)
-    if not match:
-        fail("the strikes read %r" % spoken)
-    listed = match.group(2).split(", ") if match.group(2) else []
-    if int(match.group(1)) != len(listed) and listed != ["¡MUERTO!"]:
-        fail("the strikes count %s but list %r" % (match.group(1), listed))
-    return listed
+game = Game(WINDOW)
+parts = game.parts
+text = game.text
+caption = game.caption
+board = game.board
+misses = game.misses
 
 
 def drawn_parts():

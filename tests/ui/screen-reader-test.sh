@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Plays the real program through a screen reader's eyes: on a private D-Bus
 # session with its own accessibility bus, starts the program, waits for the
-# main window after the splash and hands over to screen-reader-round.py,
-# which types with xdotool and reads the window through AT-SPI.
+# main window after the splash and hands over to a script beside this one
+# (screen-reader-round.py unless another is named), which types with xdotool
+# and reads the window through AT-SPI.
+# Usage: screen-reader-test.sh PATH/TO/velmora [SCRIPT.py]
 set -euo pipefail
 program=$1
+script=${2:-screen-reader-round.py}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/x11-wait.sh"
 
@@ -40,4 +43,4 @@ pids+=($!)
 window=$(wait_for_window '^VELMORA')
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 
-/usr/bin/python3 "$here/screen-reader-round.py" "$window"
+/usr/bin/python3 "$here/$script" "$window"

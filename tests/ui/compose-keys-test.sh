@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Composes letters with dead keys on a Spanish keyboard in the real program:
+# on the X display of with-xvfb.sh, switches the keyboard to the Spanish
+# layout and has compose-keys.py type and read the round through AT-SPI.
+# Usage: compose-keys-test.sh PATH/TO/velmora
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+setxkbmap -display "$DISPLAY" es
+# The compose sequences are the locale's; any UTF-8 locale has these.
+export LC_ALL=C.UTF-8
+exec "$here/screen-reader-test.sh" "$1" compose-keys.py
