@@ -132,26 +132,30 @@ void frmVelmora::buildControls()
 
 void frmVelmora::buildMenus()
 {
-    QMenu* mnuMenu = menuBar()->addMenu(QStringLiteral("Menu"));
-    mnuMenuNew_ = mnuMenu->addAction(QStringLiteral("Nuevo juego"));
+    // Every menu and item has an access key, shown the way the desktop's
+    // style shows them; no two in the same menu share one.
+    QMenu* mnuMenu = menuBar()->addMenu(QStringLiteral("&Menu"));
+    mnuMenu->setObjectName(QStringLiteral("mnuMenu"));
+    mnuMenuNew_ = mnuMenu->addAction(QStringLiteral("&Nuevo juego"));
     mnuMenuNew_->setObjectName(QStringLiteral("mnuMenuNew"));
     mnuMenuNew_->setShortcut(Qt::Key_F2);
     connect(mnuMenuNew_, &QAction::triggered, this, [this] { handle([this] { game_.mnuMenuNew_Click(); }); });
-    mnuSounds_ = mnuMenu->addAction(QStringLiteral("Mostrar sonidos"));
+    mnuSounds_ = mnuMenu->addAction(QStringLiteral("&Mostrar sonidos"));
     mnuSounds_->setObjectName(QStringLiteral("mnuSounds"));
     mnuSounds_->setShortcut(Qt::Key_F3);
     mnuSounds_->setCheckable(true);
     mnuSounds_->setChecked(true);
     connect(mnuSounds_, &QAction::triggered, this, [this] { handle([this] { game_.mnuSounds_Click(); }); });
     mnuMenu->addSeparator();
-    mnuMenuExit_ = mnuMenu->addAction(QStringLiteral("Salir"));
+    mnuMenuExit_ = mnuMenu->addAction(QStringLiteral("&Salir"));
     mnuMenuExit_->setObjectName(QStringLiteral("mnuMenuExit"));
     // Leaving ends the program at once: the event loop returns and no
     // further tick or handler runs.
     connect(mnuMenuExit_, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("Ayuda"));
-    mnuHelpAyuda_ = mnuHelp->addAction(QStringLiteral("Ver la Ayuda"));
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Ayuda"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpAyuda_ = mnuHelp->addAction(QStringLiteral("&Ver la Ayuda"));
     mnuHelpAyuda_->setObjectName(QStringLiteral("mnuHelpAyuda"));
     mnuHelpAyuda_->setShortcut(Qt::Key_F1);
     connect(mnuHelpAyuda_, &QAction::triggered, this, [this] {
@@ -159,7 +163,7 @@ void frmVelmora::buildMenus()
             services_.help->mnuHelpAyuda_Click(this);
     });
     mnuHelp->addSeparator();
-    mnuHelpAbout_ = mnuHelp->addAction(QStringLiteral("Acerca de Velmora"));
+    mnuHelpAbout_ = mnuHelp->addAction(QStringLiteral("&Acerca de Velmora"));
     mnuHelpAbout_->setObjectName(QStringLiteral("mnuHelpAbout"));
     connect(mnuHelpAbout_, &QAction::triggered, this, [this] {
         if (services_.help)

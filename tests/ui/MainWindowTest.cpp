@@ -196,16 +196,21 @@ private slots:
         WindowFixture f;
         const QList<QAction*> menus = f.window->menuBar()->actions();
         QCOMPARE(menus.size(), 2);
-        QCOMPARE(menus[0]->text(), QStringLiteral("Menu"));
-        QCOMPARE(menus[1]->text(), QStringLiteral("Ayuda"));
+        // Each caption carries its access key, marked by the "&" before it,
+        // and reads as it is without the mark.
+        QCOMPARE(menus[0]->text(), QStringLiteral("&Menu"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Ayuda"));
+        QCOMPARE(menus[0]->menu(), f.child<QMenu>("mnuMenu"));
+        QCOMPARE(menus[1]->menu(), f.child<QMenu>("mnuHelp"));
         QStringList items;
         for (QAction* item : menus[0]->menu()->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        QCOMPARE(items, (QStringList{"Nuevo juego", "Mostrar sonidos", "-", "Salir"}));
+        QCOMPARE(items, (QStringList{"&Nuevo juego", "&Mostrar sonidos", "-", "&Salir"}));
         items.clear();
         for (QAction* item : menus[1]->menu()->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        QCOMPARE(items, (QStringList{"Ver la Ayuda", "-", "Acerca de Velmora"}));
+        QCOMPARE(items, (QStringList{"&Ver la Ayuda", "-", "&Acerca de Velmora"}));
+        QCOMPARE(f.child<QAction>("mnuHelpAbout")->iconText(), QStringLiteral("Acerca de Velmora"));
 
         auto* newGame = f.child<QAction>("mnuMenuNew");
         auto* sounds = f.child<QAction>("mnuSounds");
