@@ -30,12 +30,10 @@ void prepareMainWindow(QApplication& app)
         // Adding the faces reads the system's font configuration, about 10 ms
         // that the splash's first picture, which writes nothing, need not
         // wait for; its full stops and banner come half a second later.
+        // Menus, tooltips, message boxes and the help window keep the
+        // desktop's font, family and size; only the game's own surface,
+        // buttons and answer box are written in the game's faces.
         addGameFaces();
-        // Menus, tooltips and the program's own dialogs are written in the
-        // game's plain face at the size the desktop asks for: they look the
-        // same on every desktop, and no face of the desktop's is loaded
-        // beside the game's own (0.3 MiB).
-        QApplication::setFont(interfaceFont(QApplication::font()));
 
         // The standard buttons ("Sí", "No", "Aceptar") and the text box's
         // context menu speak Spanish whatever the machine's language is.

@@ -28,8 +28,6 @@ QStringList withFallback(const QString& family)
     return {family, QStringLiteral("DejaVu Sans")};
 }
 
-const QString kPlainFamily = QStringLiteral("Velmora Sans");
-
 } // namespace
 
 void addGameFaces()
@@ -45,14 +43,27 @@ void addGameFaces()
 QFont gameFont(Face face, double points)
 {
     addGameFaces();
+    // Every property that shapes the letters is set, so that none comes from
+    // the desktop's font, which a widget's or a painter's font is completed
+    // from.
     QFont font;
+    font.setStyleName(QString());
+    font.setStyle(QFont::StyleNormal);
+    font.setWeight(QFont::Normal);
+    font.setStretch(QFont::Unstretched);
+    font.setUnderline(false);
+    font.setOverline(false);
+    font.setStrikeOut(false);
+    font.setCapitalization(QFont::MixedCase);
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    font.setWordSpacing(0);
     switch (face) {
     case Face::Rounded:
         font.setFamilies(withFallback(QStringLiteral("Velmora Rounded")));
         font.setWeight(QFont::Bold);
         break;
     case Face::Calibri:
-        font.setFamilies(withFallback(kPlainFamily));
+        font.setFamilies(withFallback(QStringLiteral("Velmora Sans")));
         break;
     case Face::ComicBold:
         font.setFamilies(withFallback(QStringLiteral("Comic Neue")));
@@ -61,13 +72,6 @@ QFont gameFont(Face face, double points)
     }
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     return font;
-}
-
-QFont interfaceFont(QFont desktopFont)
-{
-    addGameFaces();
-    desktopFont.setFamilies(withFallback(kPlainFamily));
-    return desktopFont;
 }
 
 QFont fittedFont(QFont font, const QString& text, int width)

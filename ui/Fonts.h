@@ -5,16 +5,16 @@
 namespace velmora {
 
 // The game's faces at their point sizes, turned into pixel sizes at 96 dots
-// per inch so that text fits its twip-sized boxes on every screen.
+// per inch so that text fits its twip-sized boxes on every screen. Everything
+// around the game (menus, tooltips, dialogs, help) is written in the
+// desktop's font instead.
 enum class Face { Rounded, Calibri, ComicBold };
 
 // Asking for a face adds the game's three faces, carried inside the
 // executable, the first time: text never falls back to another face, and a
-// window that draws no text does not wait for them.
+// window that draws no text does not wait for them. The font is upright,
+// plain and unstretched, whatever the desktop's font is.
 QFont gameFont(Face face, double points);
-
-// The desktop's interface font in the game's plain face, at the desktop's size.
-QFont interfaceFont(QFont desktopFont);
 
 // Adds the three faces now unless that is done already, for a program that
 // would rather not wait for them when it first writes something.
