@@ -1,7 +1,6 @@
 #include "frmInicio.h"
 
 #include "Fonts.h"
-#include "PngPicture.h"
 #include "SplashLayout.h"
 #include "WindowPlacement.h"
 
@@ -77,17 +76,19 @@ void frmInicio::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
 
-    if (sequence_.clapperShut() && clapperShut_.isNull())
-        clapperShut_ = readPngPicture(QStringLiteral(":/pictures/clapper-shut.png"));
-    const QPixmap& clapper = sequence_.clapperShut() ? clapperShut_ : clapperOpen_;
+    ScaledPicture& clapper = sequence_.clapperShut() ? clapperShut_ : clapperOpen_;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(splash::image1Box, clapper);
+    clapper.paint(painter, QRectF(splash::image1Box));
 
-    painter.drawPixmap(0, 0, title_);
+    title_.paint(painter, QPointF(0, 0));
 
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The border is the outermost pixel of the window on each side, filled
+    // rather than stroked so that it covers the window's edge on a screen of
+    // any scale.
+    const QRect r = rect();
+    for (const QRect& side : {QRect(0, 0, r.width(), 1), QRect(0, r.height() - 1, r.width(), 1), QRect(0, 0, 1, r.height()),
+                              QRect(r.width() - 1, 0, 1, r.height())})
+        painter.fillRect(side, Qt::black);
 
     const QString mark = QString::fromStdString(sequence_.mark());
     const QString stops = mark.mid(1);

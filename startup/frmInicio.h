@@ -1,9 +1,8 @@
 #pragma once
 
-#include "PngPicture.h"
+#include "ScaledPicture.h"
 #include "SplashSequence.h"
 
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
@@ -45,14 +44,14 @@ private:
     SplashSequence sequence_{};
     QTimer* Timer1 = new QTimer(this);
     bool painted_ = false;
-    QPixmap clapperOpen_{readPngPicture(QStringLiteral(":/pictures/clapper-open.png"))};
+    // Each picture is read when it is first painted: the clapperboard shut,
+    // painted instead of the open one once it claps, two seconds after start
+    // rather than before the window's first picture.
+    ScaledPicture clapperOpen_{QStringLiteral("clapper-open")};
     // The product word and the letter of the maker's mark: a picture, so the
     // first picture of the window writes no text.
-    QPixmap title_{readPngPicture(QStringLiteral(":/pictures/splash-title.png"))};
-    // The clapperboard shut, painted instead of the open one once it claps.
-    // It is decoded when it is first shown, two seconds after start, rather
-    // than before the window's first picture.
-    QPixmap clapperShut_{};
+    ScaledPicture title_{QStringLiteral("splash-title")};
+    ScaledPicture clapperShut_{QStringLiteral("clapper-shut")};
 };
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "FlatButton.h"
 
 #include "KeyText.h"
+#include "ScaledPicture.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -23,7 +24,7 @@ void FlatButton::setBackground(const QColor& colour)
     update();
 }
 
-void FlatButton::setPicture(const QPixmap& picture)
+void FlatButton::setPicture(ScaledPicture* picture)
 {
     picture_ = picture;
     update();
@@ -33,24 +34,25 @@ void FlatButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect r = rect();
-    painter.fillRect(r, background_);
 
-    // A raised bevel, pressed in while the button is held down.
+    // A raised bevel one pixel wide, pressed in while the button is held
+    // down. It is laid as three fills, each over the last and each reaching
+    // the button's edge on two sides: on a screen whose scale puts the
+    // button's edges between device pixels, every pixel of the button is
+    // still covered, the shade always outermost on the bottom and right.
     const bool down = isDown();
     const QColor light = down ? QColor(64, 64, 64) : QColor(255, 255, 255);
     const QColor shade = down ? QColor(255, 255, 255) : QColor(64, 64, 64);
-    painter.setPen(light);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(shade);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.fillRect(r, shade);
+    painter.fillRect(r.adjusted(0, 0, -1, -1), light);
+    painter.fillRect(r.adjusted(1, 1, -1, -1), background_);
 
     const QPoint offset = down ? QPoint(1, 1) : QPoint();
-    if (!picture_.isNull()) {
-        QRect target(QPoint(), picture_.size());
-        target.moveCenter(r.center() + offset);
-        painter.drawPixmap(target, picture_);
+    if (picture_ != nullptr) {
+        const QSizeF size = picture_->at(devicePixelRatioF()).deviceIndependentSize();
+        QRectF target(QPointF(), size);
+        target.moveCenter(QRectF(r).center() + offset);
+        picture_->paint(painter, target.topLeft());
     }
     if (!text().isEmpty()) {
         painter.setFont(font());

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QPixmap>
 #include <QPushButton>
 
 #include <functional>
 
 namespace velmora {
+
+class ScaledPicture;
 
 // A button that paints its own background colour and picture instead of the
 // platform's button face. Every key typed on it is reported as a Latin-1
@@ -19,7 +20,9 @@ public:
 
     void setBackground(const QColor& colour);
     QColor background() const { return background_; }
-    void setPicture(const QPixmap& picture);
+    // The picture shown in the middle of the button; it must outlive the
+    // button, or be replaced first.
+    void setPicture(ScaledPicture* picture);
 
     std::function<void(int)> onKeyCode;
     std::function<bool()> activatesOnKeys = [] { return true; };
@@ -34,7 +37,7 @@ protected:
 
 private:
     QColor background_{Qt::white};
-    QPixmap picture_;
+    ScaledPicture* picture_ = nullptr;
 };
 
 } // namespace velmora

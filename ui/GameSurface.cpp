@@ -39,6 +39,15 @@ QRect lineArea(const QLineF& line, int width)
     return QRectF(line.p1(), line.p2()).normalized().adjusted(-reach, -reach, reach, reach).toAlignedRect();
 }
 
+// The pixels a straight line one pixel wide covers, ends included: filled as
+// whole pixels of the window, it covers whole device pixels on a screen of any
+// scale, where a stroked line's edges would fall half a pixel off and leave a
+// sliver of what lies below beside it.
+QRect pixelRun(const QLineF& line)
+{
+    return QRectF(line.p1(), line.p2()).normalized().toRect().adjusted(0, 0, 1, 1);
+}
+
 // Everything a board cell paints: its letter, which label text keeps inside
 // the label's box, and its underline, whose left cap lies left of that box.
 QRect cellArea(int cell)
@@ -163,9 +172,9 @@ void GameSurface::paintEvent(QPaintEvent*)
     paintGallows(painter);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(kScoreBand);
-    painter.drawRect(layout::Shape2.adjusted(0, 0, -1, -1));
+    // The score band with its black border one pixel inside its box.
+    painter.fillRect(layout::Shape2, Qt::black);
+    painter.fillRect(layout::Shape2.adjusted(1, 1, -1, -1), kScoreBand);
     painter.fillRect(layout::lblScore, kScoreBand);
     drawLabel(painter, layout::lblScore, qtText(controls_.lblScoreCaption), gameFont(Face::Calibri, 15.75), Qt::black,
               Qt::AlignRight);
@@ -241,11 +250,11 @@ void GameSurface::paintFigure(QPainter& painter) const
     }
 }
 
-void GameSurface::paintBanner(QPainter& painter) const
+void GameSurface::paintBanner(QPainter& painter)
 {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(layout::Image1, filmStrip_);
-    drawLine(painter, layout::Line1, Qt::black, 1);
+    filmStrip_.paint(painter, layout::Image1);
+    painter.fillRect(pixelRun(layout::Line1), Qt::black);
     const QFont font = gameFont(Face::Rounded, 21.75);
     for (int box = kStrikeBoxes; box >= 1; --box) {
         const StrikeBox& b = controls_.lblStrike[static_cast<std::size_t>(box - 1)];

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "PngPicture.h"
+#include "ScaledPicture.h"
 #include "WindowControls.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -49,14 +48,14 @@ private:
     void paintGallows(QPainter& painter) const;
     void paintFigure(QPainter& painter) const;
     void paintBoard(QPainter& painter) const;
-    void paintBanner(QPainter& painter) const;
+    void paintBanner(QPainter& painter);
     QRegion changedRegion() const;
 
     const WindowControls& controls_;
     WindowControls painted_;
     // The strip is a grey picture and is kept as its PNG decodes it, one byte a
     // pixel, rather than widened to 32 bits: it is drawn just the same.
-    QPixmap filmStrip_{readPngPicture(QStringLiteral(":/pictures/filmstrip.png"), Qt::NoFormatConversion)};
+    ScaledPicture filmStrip_{QStringLiteral("filmstrip"), Qt::NoFormatConversion};
 };
 
 } // namespace velmora

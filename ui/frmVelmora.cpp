@@ -241,7 +241,7 @@ void frmVelmora::showState()
     if (changed(&WindowControls::cmdGameBackColor))
         cmdGame_->setBackground(bgr(now.cmdGameBackColor));
     if (changed(&WindowControls::cmdVozPicture)) {
-        cmdVoz_->setPicture(now.cmdVozPicture == SpeakerPicture::On ? speakerOn_ : speakerOff_);
+        cmdVoz_->setPicture(now.cmdVozPicture == SpeakerPicture::On ? &speakerOn_ : &speakerOff_);
         cmdVoz_->setChecked(now.cmdVozPicture == SpeakerPicture::On);
     }
     if (changed(&WindowControls::cmdVozToolTip))

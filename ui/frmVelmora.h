@@ -1,12 +1,11 @@
 #pragma once
 
 #include "Game.h"
-#include "PngPicture.h"
 #include "QtDialogs.h"
+#include "ScaledPicture.h"
 #include "WindowServices.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <QTimer>
 
 #include <array>
@@ -86,8 +85,8 @@ private:
     QAction* mnuMenuExit_ = nullptr;
     QAction* mnuHelpAyuda_ = nullptr;
     QAction* mnuHelpAbout_ = nullptr;
-    QPixmap speakerOn_{readPngPicture(QStringLiteral(":/pictures/speaker-on.png"))};
-    QPixmap speakerOff_{readPngPicture(QStringLiteral(":/pictures/speaker-off.png"))};
+    ScaledPicture speakerOn_{QStringLiteral("speaker-on")};
+    ScaledPicture speakerOff_{QStringLiteral("speaker-off")};
 
     int FixedWidth = 0;
     int FixedHeight = 0;

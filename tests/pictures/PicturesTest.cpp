@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "GamePictures.h"
 
 #include <QColor>
 #include <QDir>
@@ -15,18 +15,24 @@
 #include <utility>
 
 using namespace velmora;
+using velmora::test::kPictures;
 
 namespace {
 
 // Every file the drawing tool writes, relative to its output folder and to the
 // committed assets/ folder alike.
-const QStringList kDrawnFiles{
-    "pictures/filmstrip.png",    "pictures/speaker-on.png",   "pictures/speaker-off.png",
-    "pictures/clapper-open.png", "pictures/clapper-shut.png", "pictures/splash-title.png",
-    "icons/velmora.ico",         "icons/velmora-16.png",      "icons/velmora-32.png",
-    "icons/velmora-48.png",      "icons/velmora-96.png",      "icons/velmora-128.png",
-    "icons/velmora-256.png",
-};
+QStringList drawnFiles()
+{
+    QStringList files{
+        "icons/velmora.ico",   "icons/velmora-16.png",  "icons/velmora-32.png",  "icons/velmora-48.png",
+        "icons/velmora-96.png", "icons/velmora-128.png", "icons/velmora-256.png",
+    };
+    for (const auto &[name, size] : kPictures) {
+        for (const double scale : pictures::kScales)
+            files.append(QStringLiteral("pictures/") + pictures::fileName(QString::fromLatin1(name), scale));
+    }
+    return files;
+}
 
 struct IconEntry {
     int size = 0;
@@ -143,11 +149,6 @@ QList<QImage> iconImages(const QString &path)
     return images;
 }
 
-bool isPureBlack(QRgb pixel)
-{
-    return qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 0 && qAlpha(pixel) == 255;
-}
-
 } // namespace
 
 class PicturesTest : public QObject
@@ -158,11 +159,6 @@ private slots:
     void redrawingThePicturesReproducesTheCommittedPixels();
     void everyPictureHasItsStatedPixelSize_data();
     void everyPictureHasItsStatedPixelSize();
-    void everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip();
-    void theFilmStripDecodesToOneGreyBytePerPixel();
-    void theClapperboardsKeepTheRightHalfOfTheBodyPlainBlackForTheLabels();
-    void theSplashTitleIsWhiteOnTransparencyAndWritesOnlyInTheLabelBoxes();
-    void theSpeakersHaveTransparentCornersGreenWavesAndARedStroke();
     void theIconFileHoldsElevenImagesOfTheStatedSizesAndDepths();
     void theIconFileReadsBackThroughQtsIconReader();
 };
@@ -178,11 +174,11 @@ void PicturesTest::redrawingThePicturesReproducesTheCommittedPixels()
     QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
     QCOMPARE(tool.exitCode(), 0);
 
-    QStringList expected = kDrawnFiles;
+    QStringList expected = drawnFiles();
     expected.sort();
     QCOMPARE(filesBelow(out.path()), expected);
     const QString advice = QStringLiteral(": run tools/pictures/redraw.sh");
-    for (const QString &name : kDrawnFiles) {
+    for (const QString &name : drawnFiles()) {
         const QString drawn = QDir(out.path()).filePath(name);
         const QString committed = QDir(VELMORA_COMMITTED_ASSETS).filePath(name);
         QVERIFY2(QFile::exists(committed), qPrintable(name + " is missing from assets/"));
@@ -206,12 +202,14 @@ void PicturesTest::everyPictureHasItsStatedPixelSize_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("film strip") << ":/pictures/filmstrip.png" << QSize(388, 79);
-    QTest::newRow("speaker on") << ":/pictures/speaker-on.png" << QSize(20, 16);
-    QTest::newRow("speaker off") << ":/pictures/speaker-off.png" << QSize(20, 16);
-    QTest::newRow("clapperboard open") << ":/pictures/clapper-open.png" << QSize(272, 257);
-    QTest::newRow("clapperboard shut") << ":/pictures/clapper-shut.png" << QSize(272, 257);
-    QTest::newRow("splash title") << ":/pictures/splash-title.png" << QSize(233, 225);
+    // A picture drawn for a larger scale has that many times its pixels in
+    // each direction, rounded up.
+    for (const auto &[name, plain] : kPictures) {
+        for (const double scale : pictures::kScales) {
+            const QString file = pictures::fileName(QString::fromLatin1(name), scale);
+            QTest::newRow(qPrintable(file)) << ":/pictures/" + file << pictures::scaledSize(plain, scale);
+        }
+    }
     for (const int size : {16, 32, 48, 96, 128, 256}) {
         const QString name = QStringLiteral("velmora-%1.png").arg(size);
         QTest::newRow(qPrintable(name)) << ":/icons/" + name << QSize(size, size);
@@ -225,113 +223,6 @@ void PicturesTest::everyPictureHasItsStatedPixelSize()
     const QImage image(path);
     QVERIFY2(!image.isNull(), qPrintable(path + " is not among the resources"));
     QCOMPARE(image.size(), size);
-}
-
-void PicturesTest::everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip()
-{
-    // The window shows the strip stretched over its film-strip image, with the
-    // strike boxes laid over it.
-    const QRect strip = layout::Image1;
-    const QImage shown = QImage(":/pictures/filmstrip.png")
-                             .scaled(strip.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                             .convertToFormat(QImage::Format_RGB32);
-    QVERIFY(!shown.isNull());
-    for (int box = 1; box <= kStrikeBoxes; ++box) {
-        const QRect b = layout::lblStrike(box);
-        // The white frame fills the box but for its outermost pixel, which may
-        // blend with the film after smoothing.
-        for (int x = b.left() + 1; x < b.right(); ++x) {
-            for (int y = b.top() + 1; y < b.bottom(); ++y)
-                QVERIFY2(qGray(shown.pixel(x - strip.left(), y)) > 240,
-                         qPrintable(QString("box %1 at %2,%3").arg(box).arg(x).arg(y)));
-        }
-        if (box < kStrikeBoxes) {
-            // Between two boxes the film shows black.
-            const int gap = (b.right() + 1 + layout::lblStrike(box + 1).left()) / 2;
-            QVERIFY2(qGray(shown.pixel(gap - strip.left(), 24)) < 16, qPrintable(QString("gap after box %1").arg(box)));
-        }
-    }
-}
-
-void PicturesTest::theFilmStripDecodesToOneGreyBytePerPixel()
-{
-    // The window keeps the strip decoded while it is open, so it is stored as
-    // greys, which decode to a byte a pixel rather than four.
-    QCOMPARE(QImage(":/pictures/filmstrip.png").format(), QImage::Format_Grayscale8);
-}
-
-void PicturesTest::theClapperboardsKeepTheRightHalfOfTheBodyPlainBlackForTheLabels()
-{
-    // The splash window shows the picture stretched to 233 x 217 and lays its
-    // white labels over x 120..219, y 112..193; in picture pixels that is
-    // x 140..256, y 132..229.
-    for (const QString path : {":/pictures/clapper-open.png", ":/pictures/clapper-shut.png"}) {
-        const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
-        QVERIFY(!image.isNull());
-        for (int y = 132; y <= 229; ++y) {
-            for (int x = 140; x <= 256; ++x)
-                QVERIFY2(isPureBlack(image.pixel(x, y)), qPrintable(QString("%1 at %2,%3").arg(path).arg(x).arg(y)));
-        }
-    }
-}
-
-void PicturesTest::theSplashTitleIsWhiteOnTransparencyAndWritesOnlyInTheLabelBoxes()
-{
-    // The splash draws the title over the clapperboard at its own top left
-    // corner: the product word in x 120..218, y 112..153, the letter of the
-    // mark from x 120, y 144, with its tail reaching below its box but not
-    // past the black body (to y 205).
-    const QImage image = QImage(":/pictures/splash-title.png").convertToFormat(QImage::Format_ARGB32);
-    QVERIFY(!image.isNull());
-    const QRect word(120, 112, 99, 42);
-    const QRect mark(120, 144, 99, 62);
-    int wordPixels = 0;
-    int markPixels = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            if (qAlpha(pixel) == 0)
-                continue;
-            const QString where = QStringLiteral("at %1,%2").arg(x).arg(y);
-            QVERIFY2(qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) == 255, qPrintable(where));
-            QVERIFY2(word.contains(x, y) || mark.contains(x, y), qPrintable(where));
-            wordPixels += y < mark.top() ? 1 : 0;
-            markPixels += y > word.bottom() ? 1 : 0;
-        }
-    }
-    // Seven letters and one: each leaves far more than a few dozen pixels.
-    QVERIFY(wordPixels > 200);
-    QVERIFY(markPixels > 100);
-}
-
-void PicturesTest::theSpeakersHaveTransparentCornersGreenWavesAndARedStroke()
-{
-    const QImage on = QImage(":/pictures/speaker-on.png").convertToFormat(QImage::Format_ARGB32);
-    const QImage off = QImage(":/pictures/speaker-off.png").convertToFormat(QImage::Format_ARGB32);
-    QVERIFY(!on.isNull() && !off.isNull());
-    for (const QImage &image : {on, off}) {
-        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(image.pixel(19, 15)), 0);
-        QCOMPARE(qAlpha(image.pixel(0, 15)), 0);
-    }
-    int greenInOn = 0;
-    int redInOn = 0;
-    int greenInOff = 0;
-    int redInOff = 0;
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 20; ++x) {
-            const auto isGreen = [](QRgb p) { return qAlpha(p) > 128 && qGreen(p) > 2 * qRed(p) + 40 && qGreen(p) > 2 * qBlue(p); };
-            const auto isRed = [](QRgb p) { return qAlpha(p) > 128 && qRed(p) > 2 * qGreen(p) + 40 && qRed(p) > 2 * qBlue(p); };
-            greenInOn += isGreen(on.pixel(x, y)) ? 1 : 0;
-            redInOn += isRed(on.pixel(x, y)) ? 1 : 0;
-            greenInOff += isGreen(off.pixel(x, y)) ? 1 : 0;
-            redInOff += isRed(off.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    QVERIFY(greenInOn >= 10);
-    QCOMPARE(redInOn, 0);
-    QCOMPARE(greenInOff, 0);
-    QVERIFY(redInOff >= 10);
 }
 
 void PicturesTest::theIconFileHoldsElevenImagesOfTheStatedSizesAndDepths()

@@ -1,5 +1,6 @@
 #include "Clapperboard.h"
 
+#include "PictureScales.h"
 #include "ProgramIcon.h"
 
 #include <QPainter>
@@ -81,13 +82,14 @@ void paintClapstick(QPainter &painter, Clapstick clapstick)
 
 } // namespace
 
-QImage drawClapperboard(Clapstick clapstick)
+QImage drawClapperboard(Clapstick clapstick, double scale)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(pictures::scaledSize({kWidth, kHeight}, scale), QImage::Format_RGB32);
     image.fill(kWhite);
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     paintBody(painter);
     paintStripedBar(painter, QRectF(kLeft, kBandTop, kRight - kLeft, kStickHeight), 12.0);
     paintClapstick(painter, clapstick);

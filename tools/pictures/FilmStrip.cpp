@@ -1,6 +1,7 @@
 #include "FilmStrip.h"
 
 #include "Layout.h"
+#include "PictureScales.h"
 
 #include <QPainter>
 
@@ -30,10 +31,12 @@ constexpr int kHolePitch = 12;
 constexpr int kTopHoleY = 3;
 constexpr int kBottomHoleY = 70;
 
-QRectF frameRect(const QRect &box)
+// A box's frame in the pixels of a strip of the given size, whichever scale
+// it is drawn for.
+QRectF frameRect(const QRect &box, QSize strip)
 {
-    const double sx = kWidth / kShownWidth;
-    const double sy = kHeight / kShownHeight;
+    const double sx = strip.width() / kShownWidth;
+    const double sy = strip.height() / kShownHeight;
     const double left = std::floor((box.left() - kShownLeft) * sx - kFrameMargin);
     const double right = std::ceil((box.left() + box.width() - kShownLeft) * sx + kFrameMargin);
     const double top = std::floor(box.top() * sy - kFrameMargin);
@@ -43,9 +46,9 @@ QRectF frameRect(const QRect &box)
 
 } // namespace
 
-QImage drawFilmStrip()
+QImage drawFilmStrip(double scale)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(pictures::scaledSize({kWidth, kHeight}, scale), QImage::Format_RGB32);
     image.fill(QColor(0, 0, 0));
 
     QPainter painter(&image);
@@ -54,17 +57,22 @@ QImage drawFilmStrip()
 
     painter.setBrush(QColor(255, 255, 255));
     for (int box = 1; box <= velmora::kStrikeBoxes; ++box)
-        painter.drawRoundedRect(frameRect(layout::lblStrike(box)), 2.0, 2.0);
+        painter.drawRoundedRect(frameRect(layout::lblStrike(box), image.size()), 2.0 * scale, 2.0 * scale);
 
     // The holes run the whole length of the strip, centred on it, as if this
-    // piece had been cut from a longer reel.
+    // piece had been cut from a longer reel. Their straight edges lie on the
+    // pixels of the strip at every scale, so only their corners are smoothed.
+    const auto onPixels = [scale](double plain) { return std::round(plain * scale); };
     const int holeCount = kWidth / kHolePitch;
     const int firstHole = (kWidth - holeCount * kHolePitch) / 2 + (kHolePitch - kHoleWidth) / 2;
     painter.setBrush(QColor(214, 214, 214));
     for (int i = 0; i < holeCount; ++i) {
-        const int x = firstHole + i * kHolePitch;
-        painter.drawRoundedRect(QRectF(x, kTopHoleY, kHoleWidth, kHoleHeight), 1.5, 1.5);
-        painter.drawRoundedRect(QRectF(x, kBottomHoleY, kHoleWidth, kHoleHeight), 1.5, 1.5);
+        const double left = onPixels(firstHole + i * kHolePitch);
+        const double right = onPixels(firstHole + i * kHolePitch + kHoleWidth);
+        for (const int top : {kTopHoleY, kBottomHoleY}) {
+            const QRectF hole(QPointF(left, onPixels(top)), QPointF(right, onPixels(top + kHoleHeight)));
+            painter.drawRoundedRect(hole, 1.5 * scale, 1.5 * scale);
+        }
     }
     painter.end();
     // Every pixel is a grey, so the strip is stored with one byte a pixel and

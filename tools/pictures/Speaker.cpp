@@ -1,7 +1,11 @@
 #include "Speaker.h"
 
+#include "PictureScales.h"
+
 #include <QPainter>
 #include <QPainterPath>
+
+#include <cmath>
 
 namespace velmora {
 
@@ -10,37 +14,56 @@ namespace {
 constexpr int kWidth = 20;
 constexpr int kHeight = 16;
 
-// The coordinates sit on pixel edges wherever an edge is straight, so the
-// loudspeaker stays crisp at this tiny size and only its slopes are smoothed.
-void paintLoudspeaker(QPainter &painter)
+// The picture is laid out on the 20 x 16 grid of its plain size, and painted
+// scaled to the scale it is drawn for. Where an edge is straight it sits on
+// a pixel edge at that scale, so the loudspeaker stays crisp at this tiny
+// size and only its slopes are smoothed.
+class Grid {
+public:
+    explicit Grid(double scale) : scale_(scale) {}
+
+    // A coordinate of the plain grid moved to the nearest pixel edge.
+    double edge(double plain) const { return std::round(plain * scale_) / scale_; }
+    QPointF edge(double x, double y) const { return {edge(x), edge(y)}; }
+    QRectF edges(double left, double top, double width, double height) const
+    {
+        return {edge(left, top), edge(left + width, top + height)};
+    }
+
+private:
+    double scale_;
+};
+
+void paintLoudspeaker(QPainter &painter, const Grid &grid)
 {
     const QColor outline(70, 70, 70);
 
     QPainterPath cone;
-    cone.moveTo(6.0, 5.0);
-    cone.lineTo(11.0, 1.0);
-    cone.lineTo(12.0, 1.0);
-    cone.lineTo(12.0, 15.0);
-    cone.lineTo(11.0, 15.0);
-    cone.lineTo(6.0, 11.0);
+    cone.moveTo(grid.edge(6.0, 5.0));
+    cone.lineTo(grid.edge(11.0, 1.0));
+    cone.lineTo(grid.edge(12.0, 1.0));
+    cone.lineTo(grid.edge(12.0, 15.0));
+    cone.lineTo(grid.edge(11.0, 15.0));
+    cone.lineTo(grid.edge(6.0, 11.0));
     cone.closeSubpath();
     painter.setPen(Qt::NoPen);
     painter.setBrush(outline);
     painter.drawPath(cone);
 
+    // Its slanting edges end where they meet the cone's slopes.
     QPainterPath coneFace;
-    coneFace.moveTo(7.0, 6.2);
-    coneFace.lineTo(11.0, 3.0);
-    coneFace.lineTo(11.0, 13.0);
-    coneFace.lineTo(7.0, 9.8);
+    coneFace.moveTo(grid.edge(7.0), 6.2);
+    coneFace.lineTo(grid.edge(11.0, 3.0));
+    coneFace.lineTo(grid.edge(11.0, 13.0));
+    coneFace.lineTo(grid.edge(7.0), 9.8);
     coneFace.closeSubpath();
     painter.setBrush(QColor(168, 168, 168));
     painter.drawPath(coneFace);
 
     painter.setBrush(outline);
-    painter.drawRect(QRectF(2.0, 5.0, 5.0, 6.0));
+    painter.drawRect(grid.edges(2.0, 5.0, 5.0, 6.0));
     painter.setBrush(QColor(128, 128, 128));
-    painter.drawRect(QRectF(3.0, 6.0, 3.0, 4.0));
+    painter.drawRect(grid.edges(3.0, 6.0, 3.0, 4.0));
 }
 
 void paintWaves(QPainter &painter)
@@ -67,14 +90,15 @@ void paintStrike(QPainter &painter)
 
 } // namespace
 
-QImage drawSpeaker(SpeakerState state)
+QImage drawSpeaker(SpeakerState state, double scale)
 {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32);
+    QImage image(pictures::scaledSize({kWidth, kHeight}, scale), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintLoudspeaker(painter);
+    painter.scale(scale, scale);
+    paintLoudspeaker(painter, Grid(scale));
     if (state == SpeakerState::On)
         paintWaves(painter);
     else

@@ -6,9 +6,10 @@ namespace velmora {
 
 enum class SpeakerState { On, Off };
 
-// The 20 x 16 picture of the sound button: a grey loudspeaker seen from the side,
-// with green sound waves when on and a red stroke across it when off. The
-// background is transparent, as the button behind it is white.
-QImage drawSpeaker(SpeakerState state);
+// The 20 x 16 picture of the sound button, or as many times larger as the
+// scale says: a grey loudspeaker seen from the side, with green sound waves
+// when on and a red stroke across it when off. The background is
+// transparent, as the button behind it is white.
+QImage drawSpeaker(SpeakerState state, double scale);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "SplashTitle.h"
 
 #include "Fonts.h"
+#include "PictureScales.h"
 #include "SplashLayout.h"
 
 #include <QFontInfo>
@@ -22,7 +23,7 @@ bool isFace(const QFont &font, const QString &family)
 
 } // namespace
 
-QImage drawSplashTitle()
+QImage drawSplashTitle(double scale)
 {
     const QString word = QStringLiteral("VELMORA");
     // The product word is wider than its box at its nominal size; it is made
@@ -35,10 +36,13 @@ QImage drawSplashTitle()
     // The text is written white on black, as the window would write it on the
     // clapperboard's body; how bright each pixel comes out is then how much of
     // it the title covers, so drawn over black the title gives the same pixels.
-    QImage onBlack(splash::clientSize, QImage::Format_RGB32);
+    // At a larger scale it is written as the window would write it there.
+    const QSize size = pictures::scaledSize(splash::clientSize, scale);
+    QImage onBlack(size, QImage::Format_RGB32);
     onBlack.fill(Qt::black);
     {
         QPainter painter(&onBlack);
+        painter.scale(scale, scale);
         painter.setPen(Qt::white);
         painter.setFont(wordFont);
         painter.drawText(splash::lblWordBox, Qt::AlignTop | Qt::AlignHCenter, word);
@@ -48,7 +52,7 @@ QImage drawSplashTitle()
         painter.drawText(splash::lblLoadBox, Qt::AlignTop | Qt::AlignLeft | Qt::TextDontClip, QStringLiteral("Q"));
     }
 
-    QImage title(splash::clientSize, QImage::Format_ARGB32);
+    QImage title(size, QImage::Format_ARGB32);
     for (int y = 0; y < title.height(); ++y) {
         for (int x = 0; x < title.width(); ++x)
             title.setPixel(x, y, qRgba(255, 255, 255, qGreen(onBlack.pixel(x, y))));

@@ -1,6 +1,7 @@
 // Draws every picture and the program icon of the game into a directory:
 //   draw_pictures OUTPUT_DIR
-// writes OUTPUT_DIR/pictures/*.png, OUTPUT_DIR/icons/velmora.ico and
+// writes OUTPUT_DIR/pictures/NAME.png and NAME@SCALEx.png for every scale the
+// pictures are drawn for, OUTPUT_DIR/icons/velmora.ico and
 // OUTPUT_DIR/icons/velmora-SIZE.png. The drawing depends on nothing but this
 // code, so running it again reproduces the same pictures (on another
 // processor, up to a level in a few antialiased edge pixels).
@@ -8,6 +9,7 @@
 #include "Clapperboard.h"
 #include "FilmStrip.h"
 #include "IcoFile.h"
+#include "PictureScales.h"
 #include "ProgramIcon.h"
 #include "Speaker.h"
 #include "SplashTitle.h"
@@ -44,12 +46,20 @@ bool writePng(const QString &path, const QImage &image)
 
 bool drawPictures(const QDir &pictures)
 {
-    return writePng(pictures.filePath("filmstrip.png"), drawFilmStrip())
-        && writePng(pictures.filePath("speaker-on.png"), drawSpeaker(SpeakerState::On))
-        && writePng(pictures.filePath("speaker-off.png"), drawSpeaker(SpeakerState::Off))
-        && writePng(pictures.filePath("clapper-open.png"), drawClapperboard(Clapstick::Open))
-        && writePng(pictures.filePath("clapper-shut.png"), drawClapperboard(Clapstick::Shut))
-        && writePng(pictures.filePath("splash-title.png"), drawSplashTitle());
+    for (const double scale : pictures::kScales) {
+        const auto path = [&](const char *name) {
+            return pictures.filePath(pictures::fileName(QString::fromLatin1(name), scale));
+        };
+        const bool written = writePng(path("filmstrip"), drawFilmStrip(scale))
+            && writePng(path("speaker-on"), drawSpeaker(SpeakerState::On, scale))
+            && writePng(path("speaker-off"), drawSpeaker(SpeakerState::Off, scale))
+            && writePng(path("clapper-open"), drawClapperboard(Clapstick::Open, scale))
+            && writePng(path("clapper-shut"), drawClapperboard(Clapstick::Shut, scale))
+            && writePng(path("splash-title"), drawSplashTitle(scale));
+        if (!written)
+            return false;
+    }
+    return true;
 }
 
 bool drawIcons(const QDir &icons)
