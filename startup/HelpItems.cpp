@@ -2,7 +2,9 @@
 
 #include "AboutText.h"
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 namespace velmora {
 
@@ -32,18 +34,30 @@ void HelpItems::mnuHelpAyuda_Click(QWidget* window)
     // Whatever fails here ends the item without a word: the player is told
     // only about a missing connection, and what was done before stays done.
     try {
-        // A page on this machine opens with or without a network.
-        if (isWebAddress(helpPage_) && !network_->isConnected()) {
+        // The page on this machine needs neither a network nor a browser.
+        if (!isWebAddress(helpPage_)) {
+            showShippedPage(window);
+            return;
+        }
+        if (!network_->isConnected()) {
             dialogs_->information(window, QStringLiteral("Velmora"),
                                   QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
             return;
         }
-        // The desktop's browser gives no loading state to wait for.
-        if (browser_->open(helpPage_))
-            return;
-        // Without a browser the program shows the page it ships in its own
-        // window; it cannot show a web page, so a web help page is replaced
-        // by the shipped one too.
+        // The desktop answers later; the game goes on meanwhile. The program
+        // cannot show a web page itself, so when the desktop fails the page
+        // that ships with it stands in.
+        browser_->open(helpPage_, [this, owner = QPointer<QWidget>(window)](bool opened) {
+            if (!opened && owner != nullptr)
+                showShippedPage(owner);
+        });
+    } catch (...) {
+    }
+}
+
+void HelpItems::showShippedPage(QWidget* window)
+{
+    try {
         if (!shippedPage_.isEmpty())
             viewer_->show(window, shippedPage_);
     } catch (...) {

@@ -22,14 +22,17 @@ public:
               std::unique_ptr<UrlOpener> browser, std::unique_ptr<HelpViewer> viewer,
               std::unique_ptr<HelpDialogs> dialogs);
 
-    // Opens the help page in the desktop's browser, or in the program's own
-    // help window when there is no browser. A web page needs a connection,
-    // and without one the player is told so instead.
+    // Shows the help page. The page that ships with the program is shown in
+    // the program's own help window. A web page goes to the desktop's browser
+    // and needs a connection, without which the player is told so instead;
+    // when the desktop cannot open it, the shipped page is shown after all.
     void mnuHelpAyuda_Click(QWidget* window) override;
     // Shows the About box with the maker and the version.
     void mnuHelpAbout_Click(QWidget* window) override;
 
 private:
+    void showShippedPage(QWidget* window);
+
     QUrl helpPage_;
     QUrl shippedPage_;
     std::unique_ptr<NetworkCheck> network_;

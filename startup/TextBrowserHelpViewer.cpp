@@ -1,11 +1,10 @@
 #include "TextBrowserHelpViewer.h"
 
+#include "HelpWindow.h"
 #include "WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTextBrowser>
-#include <QTextDocument>
 #include <QUrl>
 
 namespace velmora {
@@ -16,10 +15,6 @@ namespace {
 // tall enough for a whole section; a smaller screen gets most of itself.
 constexpr QSize preferredSize{760, 680};
 constexpr qreal screenShare = 0.9;
-// The page's own margins belong to elements that the text browser does not
-// lay out, so the window keeps its text off the edges itself.
-constexpr qreal pageMargin = 16;
-constexpr qreal textPointSize = 12;
 
 // Centred on the game, as its message boxes are, and kept on its screen.
 QRect placement(const QWidget* owner)
@@ -33,22 +28,9 @@ QRect placement(const QWidget* owner)
     return {centredPosition(size, centre, available), size};
 }
 
-QTextBrowser* makeWindow(QWidget* owner)
+HelpWindow* makeWindow(QWidget* owner)
 {
-    // As a window of its own that is a child of the main window, it stays
-    // beside the game while the player goes on, and goes when the game ends
-    // instead of keeping the program running.
-    auto* window = new QTextBrowser(owner);
-    window->setWindowFlags(Qt::Window);
-    window->setWindowTitle(QStringLiteral("Ayuda de Velmora"));
-    // Links between sections move within the window; a link to the web goes
-    // to the desktop's browser.
-    window->setOpenExternalLinks(true);
-    window->document()->setDocumentMargin(pageMargin);
-    QFont font = window->font();
-    font.setPointSizeF(textPointSize);
-    window->setFont(font);
-
+    auto* window = new HelpWindow(owner);
     window->setGeometry(placement(owner));
     return window;
 }

@@ -4,12 +4,12 @@
 
 #include <QPointer>
 
-class QTextBrowser;
-
 namespace velmora {
 
-// The program's own help window "Ayuda de Velmora": a text browser that shows
-// the page with its stylesheet and follows the links inside it.
+class HelpWindow;
+
+// Shows help pages in the program's own help window "Ayuda de Velmora",
+// placed beside the game.
 class TextBrowserHelpViewer final : public HelpViewer {
 public:
     TextBrowserHelpViewer() = default;
@@ -21,7 +21,7 @@ public:
 
 private:
     // Gone by itself when its owner, the main window, is destroyed.
-    QPointer<QTextBrowser> window_{};
+    QPointer<HelpWindow> window_{};
 };
 
 } // namespace velmora

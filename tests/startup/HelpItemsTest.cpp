@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -15,6 +16,8 @@ namespace {
 struct Record {
     int networkChecks = 0;
     std::vector<QUrl> opened{};
+    // The answers the desktop has not given yet, oldest first.
+    std::vector<std::function<void(bool)>> unanswered{};
     struct Shown {
         QWidget* owner = nullptr;
         QUrl page;
@@ -48,19 +51,24 @@ private:
     Network state_ = Network::Up;
 };
 
+enum class Browser { Starts, Missing, AnswersLater };
+
 class FakeUrlOpener final : public velmora::UrlOpener {
 public:
-    FakeUrlOpener(Record& record, bool succeeds) : record_(record), succeeds_(succeeds) {}
+    FakeUrlOpener(Record& record, Browser browser) : record_(record), browser_(browser) {}
 
-    bool open(const QUrl& address) override
+    void open(const QUrl& address, std::function<void(bool)> done) override
     {
         record_.opened.push_back(address);
-        return succeeds_;
+        if (browser_ == Browser::AnswersLater)
+            record_.unanswered.push_back(std::move(done));
+        else
+            done(browser_ == Browser::Starts);
     }
 
 private:
     Record& record_;
-    bool succeeds_ = true;
+    Browser browser_ = Browser::Starts;
 };
 
 class FakeHelpViewer final : public velmora::HelpViewer {
@@ -94,13 +102,11 @@ private:
 const QUrl shippedPage(QStringLiteral("file:///usr/share/velmora/ayuda.html"));
 const QUrl webPage(QStringLiteral("https://velmora.example/ayuda.html"));
 
-enum class Browser { Starts, Missing };
-
 velmora::HelpItems makeHelp(Record& record, const QUrl& helpPage, Network network,
                             Browser browser = Browser::Starts, const QUrl& shipped = shippedPage)
 {
     return velmora::HelpItems(helpPage, shipped, std::make_unique<FakeNetworkCheck>(record, network),
-                              std::make_unique<FakeUrlOpener>(record, browser == Browser::Starts),
+                              std::make_unique<FakeUrlOpener>(record, browser),
                               std::make_unique<FakeHelpViewer>(record),
                               std::make_unique<FakeHelpDialogs>(record));
 }
@@ -142,17 +148,21 @@ private slots:
         QVERIFY(record.boxes.empty());
     }
 
-    void theShippedPageOpensInTheBrowserWithoutAskingTheNetwork()
+    void theShippedPageShowsInTheProgramsOwnWindowWithoutBrowserOrNetwork()
     {
+        // A browser may be there and still fail to show a page, silently; the
+        // page on this machine needs none.
         Record record;
-        auto help = makeHelp(record, shippedPage, Network::Down);
+        auto help = makeHelp(record, shippedPage, Network::Down, Browser::Starts);
         QWidget window;
         help.mnuHelpAyuda_Click(&window);
         help.mnuHelpAyuda_Click(&window);
 
         QCOMPARE(record.networkChecks, 0);
-        QCOMPARE(record.opened, (std::vector<QUrl>{shippedPage, shippedPage}));
-        QVERIFY(record.shownInWindow.empty());
+        QVERIFY(record.opened.empty());
+        QCOMPARE(record.shownInWindow.size(), std::size_t{2});
+        QCOMPARE(record.shownInWindow[0].owner, &window);
+        QCOMPARE(record.shownInWindow[0].page, shippedPage);
         QVERIFY(record.boxes.empty());
     }
 
@@ -163,11 +173,42 @@ private slots:
         QWidget window;
         help.mnuHelpAyuda_Click(&window);
 
-        QCOMPARE(record.opened, std::vector<QUrl>{shippedPage});
+        QVERIFY(record.opened.empty());
         QCOMPARE(record.shownInWindow.size(), std::size_t{1});
         QCOMPARE(record.shownInWindow[0].owner, &window);
         QCOMPARE(record.shownInWindow[0].page, shippedPage);
         QVERIFY(record.boxes.empty());
+    }
+
+    void aBrowserThatFailsLaterStillGetsTheShippedPageShownAndOneThatOpensItDoesNot()
+    {
+        Record record;
+        auto help = makeHelp(record, webPage, Network::Up, Browser::AnswersLater);
+        QWidget window;
+        help.mnuHelpAyuda_Click(&window);
+        help.mnuHelpAyuda_Click(&window);
+        QCOMPARE(record.opened, (std::vector<QUrl>{webPage, webPage}));
+        QVERIFY(record.shownInWindow.empty());
+
+        record.unanswered[0](true);
+        QVERIFY(record.shownInWindow.empty());
+        record.unanswered[1](false);
+        QCOMPARE(record.shownInWindow.size(), std::size_t{1});
+        QCOMPARE(record.shownInWindow[0].owner, &window);
+        QCOMPARE(record.shownInWindow[0].page, shippedPage);
+        QVERIFY(record.boxes.empty());
+    }
+
+    void aFailureAnsweredAfterTheGameWindowIsGoneShowsNothing()
+    {
+        Record record;
+        auto help = makeHelp(record, webPage, Network::Up, Browser::AnswersLater);
+        {
+            QWidget window;
+            help.mnuHelpAyuda_Click(&window);
+        }
+        record.unanswered.at(0)(false);
+        QVERIFY(record.shownInWindow.empty());
     }
 
     void withoutABrowserAWebHelpPageGivesWayToTheShippedPage()

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QKeySequence>
 #include <QRawFont>
 #include <QScrollBar>
 #include <QTest>
@@ -83,23 +84,55 @@ private slots:
         QVERIFY(window->verticalScrollBar()->value() > 0);
     }
 
-    // The face that writes the page and the score carries only part of the
-    // face it comes from: a character it lacks would come out in another face.
-    void thePageAndTheScoreAreWrittenWholeInTheFaceCarriedInsideTheProgram()
+    void escapeOrCtrlWClosesTheWindowAndTheNextRequestBringsItBack()
     {
-        const QFont scoreFont = velmora::gameFont(velmora::Face::Calibri, 15.75);
+        QWidget game;
+        game.show();
+        velmora::TextBrowserHelpViewer viewer;
+        for (const QKeySequence& closing : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            viewer.show(&game, shippedPage);
+            QCOMPARE(helpWindows().size(), std::size_t{1});
+            QTextBrowser* window = helpWindows().at(0);
+            QApplication::setActiveWindow(window);
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keySequence(window, closing);
+            QVERIFY2(helpWindows().empty(), qPrintable(closing.toString()));
+        }
+    }
+
+    // The page is written in the desktop's font, family and size, whatever
+    // face its stylesheet names, as the rest of the desktop's text is.
+    void thePageIsWrittenInTheDesktopsFontAndFollowsItWhenItChanges()
+    {
+        const QFont desktop = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
         QWidget game;
         velmora::TextBrowserHelpViewer viewer;
         viewer.show(&game, shippedPage);
         const QTextDocument* page = helpWindows().at(0)->document();
-        const QTextCursor text = page->find(QStringLiteral("Los puntos"));
-        QCOMPARE(QFontInfo(text.charFormat().font()).family(), QStringLiteral("Velmora Sans"));
+        const auto shownFont = [page](const QString& text) { return QFontInfo(page->find(text).charFormat().font()); };
 
-        const QRawFont face = QRawFont::fromFont(scoreFont);
+        QCOMPARE(shownFont(QStringLiteral("Los puntos")).family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(shownFont(QStringLiteral("esconde el título")).pointSize(), 14);
+        // The page's title stands out above its text at any size.
+        QVERIFY(shownFont(QStringLiteral("Velmora")).pointSizeF() > 14 * 1.2);
+
+        // The desktop's new font reaches the window through the event loop.
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 18));
+        QTRY_COMPARE(shownFont(QStringLiteral("Los puntos")).family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(shownFont(QStringLiteral("esconde el título")).pointSize(), 18);
+        QApplication::setFont(desktop);
+    }
+
+    // The face that writes the score carries only part of the face it comes
+    // from: a character it lacks would come out in another face.
+    void theScoreIsWrittenWholeInTheFaceCarriedInsideTheProgram()
+    {
+        const QRawFont face = QRawFont::fromFont(velmora::gameFont(velmora::Face::Calibri, 15.75));
         QCOMPARE(face.familyName(), QStringLiteral("Velmora Sans"));
         QString missing;
-        for (const char32_t c : (page->toPlainText() + QStringLiteral("-0123456789")).toUcs4()) {
-            if (!QChar::isSpace(c) && !face.supportsCharacter(c))
+        for (const char32_t c : QStringLiteral("-0123456789").toUcs4()) {
+            if (!face.supportsCharacter(c))
                 missing += QString::fromUcs4(&c, 1);
         }
         QCOMPARE(missing, QString());
