@@ -3,7 +3,9 @@
 # It picks a free display number, waits until the server takes connections,
 # gives the command a private XDG_RUNTIME_DIR and stops the server afterwards.
 # The command's exit status is the script's. Further server options may be
-# given in VELMORA_XVFB_OPTIONS, for example -br for a black root window.
+# given in VELMORA_XVFB_OPTIONS, for example -br for a black root window, and
+# the screen's size and depth in VELMORA_XVFB_SCREEN (1280x1024x24 unless
+# said otherwise).
 set -euo pipefail
 
 [ $# -gt 0 ] || { echo "usage: $0 COMMAND [ARGS...]" >&2; exit 2; }
@@ -29,7 +31,7 @@ start_server() {
     [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] && continue
     # -noreset keeps the server from resetting after each short-lived client
     # such as xdotool, which would otherwise cost every call about 70 ms.
-    Xvfb ":${display}" -screen 0 1280x1024x24 -noreset -nolisten tcp ${VELMORA_XVFB_OPTIONS:-} \
+    Xvfb ":${display}" -screen 0 "${VELMORA_XVFB_SCREEN:-1280x1024x24}" -noreset -nolisten tcp ${VELMORA_XVFB_OPTIONS:-} \
       >"$runtime_dir/xvfb.log" 2>&1 &
     xvfb_pid=$!
     local tries
