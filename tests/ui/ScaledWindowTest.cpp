@@ -45,6 +45,23 @@ QList<QColor> runs(const QImage& image, QPoint from, QPoint step, int count)
     return colours;
 }
 
+// Whether a part of an image is the expected picture, pixel for pixel. The
+// raster engine may blend a picture's soft edges onto the button a level
+// apart from how it blends them onto the expected one, depending on the
+// processor's code path.
+bool showsAt(const QImage& image, QPoint topLeft, const QImage& expected)
+{
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb a = image.pixel(topLeft + QPoint(x, y));
+            const QRgb b = expected.pixel(x, y);
+            if (qAbs(qRed(a) - qRed(b)) > 1 || qAbs(qGreen(a) - qGreen(b)) > 1 || qAbs(qBlue(a) - qBlue(b)) > 1)
+                return false;
+        }
+    }
+    return true;
+}
+
 QString describe(const QList<QColor>& colours)
 {
     QStringList names;
@@ -91,7 +108,7 @@ private slots:
         bool found = false;
         for (int y = button.top(); y + expected.height() <= button.bottom() && !found; ++y) {
             for (int x = button.left(); x + expected.width() <= button.right() && !found; ++x)
-                found = shown.copy(x, y, expected.width(), expected.height()) == expected;
+                found = showsAt(shown, {x, y}, expected);
         }
         QVERIFY2(found, "the button does not show the speaker drawn for this scale pixel for pixel");
     }
