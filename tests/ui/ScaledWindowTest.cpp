@@ -113,6 +113,26 @@ private slots:
         QVERIFY2(found, "the button does not show the speaker drawn for this scale pixel for pixel");
     }
 
+    void theProgramIconIsTheDrawnSizeThatCoversTheRatioShrunkIfNeedBe()
+    {
+        // A 32-pixel icon on this screen is shown from the smallest drawn
+        // size that covers it in device pixels: never enlarged, and the very
+        // drawing where one is made for that size.
+        WindowFixture f;
+        const qreal ratio = ratioOf(f);
+        const QIcon icon = f.window->windowIcon();
+        QImage shown = icon.pixmap(QSize(32, 32), ratio).toImage();
+        QCOMPARE(shown.devicePixelRatio(), ratio);
+        shown.setDevicePixelRatio(1);
+        const int side = int(std::lround(32 * ratio));
+        QCOMPARE(shown.size(), QSize(side, side));
+        const QImage drawing(QStringLiteral(":/icons/velmora-%1.png").arg(side));
+        if (!drawing.isNull()) {
+            const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+            QCOMPARE(shown.convertToFormat(premultiplied), drawing.convertToFormat(premultiplied));
+        }
+    }
+
     void theButtonsDarkEdgesAreTheirOutermostPixels()
     {
         WindowFixture f;
