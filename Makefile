@@ -61,9 +61,12 @@ clips: deps
 faces: deps
 	@tools/fonts/subset-faces.sh
 
-# Photograph a round in progress for the README and the software centres.
+# Photograph a round in progress for the README and the software centres, on a
+# plain screen and on one of twice the scale.
 screenshot: build
 	@tests/support/with-xvfb.sh tools/screenshot/make-screenshot.sh $(BUILD)/startup/velmora docs/screenshot.png
+	@VELMORA_XVFB_SCREEN=1920x1200x24 tests/support/with-xvfb.sh \
+	  tools/screenshot/make-screenshot.sh $(BUILD)/startup/velmora docs/screenshot@2x.png 2
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

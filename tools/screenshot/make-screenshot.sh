@@ -3,11 +3,14 @@
 # starts the built program on the X display of with-xvfb.sh, waits for the
 # main window after the splash, starts a round, types a few letters (common
 # ones that will be found and rare ones that will miss), lets the strike flash
-# fade and saves the window as an 8-bit palette PNG.
-# Usage: with-xvfb.sh make-screenshot.sh PATH/TO/velmora OUTPUT.png
+# fade and saves the window as an 8-bit palette PNG. A scale, such as 2,
+# photographs the window as a screen of that scale shows it (the X screen
+# must then be large enough for it: VELMORA_XVFB_SCREEN).
+# Usage: with-xvfb.sh make-screenshot.sh PATH/TO/velmora OUTPUT.png [SCALE]
 set -euo pipefail
 program=$1
 output=$2
+export QT_SCALE_FACTOR=${3:-1}
 source "$(dirname "$0")/../../tests/support/x11-wait.sh"
 export PULSE_SERVER=unix:/nonexistent/velmora-no-sound
 
