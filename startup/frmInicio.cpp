@@ -85,9 +85,9 @@ void frmInicio::paintEvent(QPaintEvent*)
     // The border is the outermost pixel of the window on each side, filled
     // rather than stroked so that it covers the window's edge on a screen of
     // any scale.
-    const QRect r = rect();
-    for (const QRect& side : {QRect(0, 0, r.width(), 1), QRect(0, r.height() - 1, r.width(), 1), QRect(0, 0, 1, r.height()),
-                              QRect(r.width() - 1, 0, 1, r.height())})
+    const int w = width();
+    const int h = height();
+    for (const QRect& side : {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
         painter.fillRect(side, Qt::black);
 
     const QString mark = QString::fromStdString(sequence_.mark());

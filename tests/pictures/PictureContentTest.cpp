@@ -19,7 +19,8 @@ namespace {
 // is drawn for a scale.
 QRect wholePixelsOf(const QRect &box, double scale)
 {
-    const QPoint topLeft(static_cast<int>(std::ceil(box.left() * scale)), static_cast<int>(std::ceil(box.top() * scale)));
+    const QPoint topLeft(static_cast<int>(std::ceil(box.left() * scale)),
+                         static_cast<int>(std::ceil(box.top() * scale)));
     const QPoint end(static_cast<int>(std::floor((box.left() + box.width()) * scale)),
                      static_cast<int>(std::floor((box.top() + box.height()) * scale)));
     return {topLeft, end - QPoint(1, 1)};
@@ -81,18 +82,21 @@ void PictureContentTest::eachScalesDrawingIsThePlainPictureDrawnFiner()
     // another picture under the name, leaves far larger differences.
     QFETCH(QString, name);
     QFETCH(double, scale);
-    const QImage plain = picture(name.toLatin1().constData(), 1.0).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage fine = picture(name.toLatin1().constData(), scale).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+    const QImage plain = picture(name.toLatin1().constData(), 1.0).convertToFormat(premultiplied);
+    const QImage fine = picture(name.toLatin1().constData(), scale).convertToFormat(premultiplied);
     QVERIFY(!plain.isNull() && !fine.isNull());
     // The drawing's last row and column may hold only a part of a plain pixel.
     const QSize whole(static_cast<int>(plain.width() * scale), static_cast<int>(plain.height() * scale));
-    const QImage shrunk = fine.copy(QRect(QPoint(), whole)).scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage shrunk =
+        fine.copy(QRect(QPoint(), whole)).scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     qint64 total = 0;
     for (int y = 0; y < plain.height(); ++y) {
         for (int x = 0; x < plain.width(); ++x) {
             const QRgb a = plain.pixel(x, y);
             const QRgb b = shrunk.pixel(x, y);
-            total += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b));
+            total += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) +
+                     qAbs(qAlpha(a) - qAlpha(b));
         }
     }
     const double meanLevels = double(total) / (4.0 * plain.width() * plain.height());
@@ -124,7 +128,8 @@ void PictureContentTest::everyStrikeBoxLiesOnAWhiteFrameOfTheStretchedFilmStrip(
         const QRect b = wholePixelsOf(layout::lblStrike(box), scale).adjusted(1, 1, -1, -1);
         for (int x = b.left(); x <= b.right(); ++x) {
             for (int y = b.top(); y <= b.bottom(); ++y)
-                QVERIFY2(qGray(window.pixel(x, y)) > 240, qPrintable(QString("box %1 at %2,%3").arg(box).arg(x).arg(y)));
+                QVERIFY2(qGray(window.pixel(x, y)) > 240,
+                         qPrintable(QString("box %1 at %2,%3").arg(box).arg(x).arg(y)));
         }
         if (box < kStrikeBoxes) {
             // Between two boxes the film shows black.

@@ -49,7 +49,8 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString arguments = folder.filePath(QStringLiteral("arguments"));
-        const QString succeeds = fakeOpener(folder, "opens", QStringLiteral("printf '%s\\n' \"$@\" > '%1'").arg(arguments));
+        const QString succeeds =
+            fakeOpener(folder, "opens", QStringLiteral("printf '%s\\n' \"$@\" > '%1'").arg(arguments));
         // As xdg-open says when the desktop has no browser.
         const QString fails = fakeOpener(folder, "no-browser", "echo 'xdg-open: no method available' >&2\nexit 3");
 

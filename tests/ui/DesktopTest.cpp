@@ -115,7 +115,8 @@ private slots:
     void menusAndTooltipsFollowTheDesktopsFontWhileTheGameKeepsItsFaces()
     {
         WindowFixture f;
-        for (QWidget* around : {static_cast<QWidget*>(f.window->menuBar()), static_cast<QWidget*>(f.child<QMenu>("mnuMenu"))}) {
+        for (QWidget* around :
+             {static_cast<QWidget*>(f.window->menuBar()), static_cast<QWidget*>(f.child<QMenu>("mnuMenu"))}) {
             QCOMPARE(QFontInfo(around->font()).family(), QStringLiteral("DejaVu Serif"));
             QCOMPARE(around->font().pointSize(), 14);
         }

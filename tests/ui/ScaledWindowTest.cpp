@@ -184,7 +184,8 @@ private slots:
             return window * 10 > 9 * length;
         };
         for (int y = covered.top(); y <= covered.bottom(); ++y)
-            QVERIFY2(!isSeam({covered.left(), y}, {1, 0}, covered.width()), qPrintable(QStringLiteral("row %1").arg(y)));
+            QVERIFY2(!isSeam({covered.left(), y}, {1, 0}, covered.width()),
+                     qPrintable(QStringLiteral("row %1").arg(y)));
         for (int x = covered.left(); x <= covered.right(); ++x)
             QVERIFY2(!isSeam({x, 0}, {0, 1}, covered.height()), qPrintable(QStringLiteral("column %1").arg(x)));
         // Beside the gallows panel the divider is black, and no sliver of the
