@@ -34,9 +34,11 @@ std::u32string titleListReport(std::u32string_view name, const TitleListReading&
     if (reading.refused.empty())
         return {};
     const std::size_t count = reading.titles.size();
-    const std::u32string titles = count == 1 ? U"el único título" : U"los " + decimalText(static_cast<long long>(count)) + U" títulos";
-    const std::u32string lines = reading.refused.size() == 1 ? U"Esta línea no se puede jugar:" : U"Estas líneas no se pueden jugar:";
-    return U"Se juega con " + titles + U" de " + quoted + U". " + lines + refusedLines(reading.refused);
+    const std::u32string titles =
+        count == 1 ? U"el único título" : U"los " + decimalText(static_cast<long long>(count)) + U" títulos";
+    const std::u32string lines =
+        reading.refused.size() == 1 ? U"Esta línea no se puede jugar:" : U"Estas líneas no se pueden jugar:";
+    return U"Se juega con " + titles + U" de " + quoted + U".\n\n" + lines + refusedLines(reading.refused);
 }
 
 } // namespace velmora

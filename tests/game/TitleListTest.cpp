@@ -154,7 +154,7 @@ private slots:
             bytes += "...\n";
         const TitleListReading reading = read(bytes);
         QCOMPARE(reading.refused.size(), std::size_t{17});
-        QString expected = QStringLiteral("Se juega con el único título de «clase.txt». Estas líneas no se pueden jugar:");
+        QString expected = QStringLiteral("Se juega con el único título de «clase.txt».\n\nEstas líneas no se pueden jugar:");
         for (int line = 2; line <= 11; ++line)
             expected += QStringLiteral("\nlínea %1: no tiene letras").arg(line);
         expected += QStringLiteral("\ny 7 más");
@@ -162,7 +162,7 @@ private slots:
 
         const TitleListReading two = read("Los olvidados\nEl verdugo\n?\n");
         QCOMPARE(qtText(titleListReport(U"clase.txt", two)),
-                 QStringLiteral("Se juega con los 2 títulos de «clase.txt». Esta línea no se puede jugar:\n"
+                 QStringLiteral("Se juega con los 2 títulos de «clase.txt».\n\nEsta línea no se puede jugar:\n"
                                 "línea 3: no tiene letras"));
         QCOMPARE(qtText(titleListReport(U"x.txt", read("\xFF"))),
                  QStringLiteral("No se pueden usar los títulos de «x.txt»: no está en UTF-8 (la línea 1 no lo es)."));
