@@ -34,6 +34,16 @@ std::u32string tooLarge()
     return U"es demasiado grande (más de 1 MiB)";
 }
 
+// Counts a refused line and keeps the first ones, which the player is told
+// of: a file of a hundred thousand bad lines must not take a hundred
+// thousand reasons.
+void refuse(TitleListReading& reading, int line, std::u32string reason)
+{
+    ++reading.refusedCount;
+    if (reading.refused.size() < kRefusedLinesKept)
+        reading.refused.push_back({line, std::move(reason)});
+}
+
 bool isSkipped(std::string_view line)
 {
     const std::size_t first = line.find_first_not_of(" \t");
@@ -121,12 +131,12 @@ TitleListReading readTitleList(std::string_view bytes)
             continue;
         TitleCheck check = checkTitle(*text);
         if (!check.playable()) {
-            reading.refused.push_back({number, std::move(check.refusal)});
+            refuse(reading, number, std::move(check.refusal));
             continue;
         }
         const auto [listed, added] = lineOfTitle.try_emplace(check.title, number);
         if (!added) {
-            reading.refused.push_back({number, U"repite el título de la línea " + decimalText(listed->second)});
+            refuse(reading, number, U"repite el título de la línea " + decimalText(listed->second));
             continue;
         }
         reading.titles.push_back(std::move(check.title));

@@ -12,6 +12,10 @@ namespace velmora {
 // The largest list file the game reads.
 inline constexpr std::size_t kTitleListMaxBytes = 1024 * 1024;
 
+// How many refused lines a reading keeps with their reasons; the player is
+// told of these and of how many more there were.
+inline constexpr std::size_t kRefusedLinesKept = 10;
+
 // A line of a list file that cannot be played, and why, in Spanish.
 struct RefusedLine {
     int line = 0; // counted from 1
@@ -19,11 +23,13 @@ struct RefusedLine {
 };
 
 // What a list file gave: its playable titles, normalised, in the file's
-// order and each once; the lines refused one by one; and, when the file as
-// a whole cannot be used, why.
+// order and each once; the first lines refused, with their reasons, and how
+// many were refused in all; and, when the file as a whole cannot be used,
+// why.
 struct TitleListReading {
     std::vector<std::u32string> titles;
-    std::vector<RefusedLine> refused;
+    std::vector<RefusedLine> refused; // at most kRefusedLinesKept
+    std::size_t refusedCount = 0;
     std::u32string failure;
 
     bool usable() const { return failure.empty(); }

@@ -8,15 +8,14 @@ namespace velmora {
 
 namespace {
 
-constexpr std::size_t kLinesListed = 10;
-
-std::u32string refusedLines(const std::vector<RefusedLine>& refused)
+std::u32string refusedLines(const TitleListReading& reading)
 {
     std::u32string text;
-    for (std::size_t i = 0; i < refused.size() && i < kLinesListed; ++i)
-        text += U"\nlínea " + decimalText(refused[i].line) + U": " + refused[i].reason;
-    if (refused.size() > kLinesListed)
-        text += U"\ny " + decimalText(static_cast<long long>(refused.size() - kLinesListed)) + U" más";
+    for (const RefusedLine& refused : reading.refused)
+        text += U"\nlínea " + decimalText(refused.line) + U": " + refused.reason;
+    const std::size_t more = reading.refusedCount - reading.refused.size();
+    if (more > 0)
+        text += U"\ny " + decimalText(static_cast<long long>(more)) + U" más";
     return text;
 }
 
@@ -28,7 +27,7 @@ std::u32string titleListReport(std::u32string_view name, const TitleListReading&
     if (!reading.usable()) {
         std::u32string text = U"No se pueden usar los títulos de " + quoted + U": " + reading.failure + U".";
         if (!reading.refused.empty())
-            text += U"\n\nNinguna línea se puede jugar:" + refusedLines(reading.refused);
+            text += U"\n\nNinguna línea se puede jugar:" + refusedLines(reading);
         return text;
     }
     if (reading.refused.empty())
@@ -37,8 +36,8 @@ std::u32string titleListReport(std::u32string_view name, const TitleListReading&
     const std::u32string titles =
         count == 1 ? U"el único título" : U"los " + decimalText(static_cast<long long>(count)) + U" títulos";
     const std::u32string lines =
-        reading.refused.size() == 1 ? U"Esta línea no se puede jugar:" : U"Estas líneas no se pueden jugar:";
-    return U"Se juega con " + titles + U" de " + quoted + U".\n\n" + lines + refusedLines(reading.refused);
+        reading.refusedCount == 1 ? U"Esta línea no se puede jugar:" : U"Estas líneas no se pueden jugar:";
+    return U"Se juega con " + titles + U" de " + quoted + U".\n\n" + lines + refusedLines(reading);
 }
 
 } // namespace velmora

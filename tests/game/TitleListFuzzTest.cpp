@@ -8,6 +8,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -43,6 +44,8 @@ QString brokenPromise(std::string_view bytes, const TitleListReading& reading)
         if (!seen.insert(title).second)
             return QStringLiteral("a title listed twice: ") + qtText(title);
     }
+    if (reading.refused.size() != std::min(reading.refusedCount, kRefusedLinesKept))
+        return QStringLiteral("not the first refused lines kept, or not counted");
     int line = 0;
     for (const RefusedLine& refused : reading.refused) {
         if (refused.line <= line || refused.reason.empty())
