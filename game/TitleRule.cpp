@@ -5,12 +5,14 @@
 #include "DecimalText.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace velmora {
 
 namespace {
 
 constexpr char32_t kEnye = U'Ñ';
+constexpr char32_t kCombiningTilde = 0x0303;
 
 // What becomes of one character of a candidate.
 enum class Kind {
@@ -65,8 +67,9 @@ bool isSpace(char32_t c)
 }
 
 // Punctuation, symbols, emoji and invisible formatting, block by block.
-// Whatever is not listed here, nor a letter, digit or space above, is
-// refused: a character the rule does not know is never dropped unseen.
+// Whatever is neither listed here nor a letter, digit or space the rule
+// knows is refused: a character the rule does not know is never dropped
+// unseen.
 bool isDropped(char32_t c)
 {
     if (c < 0x80)
@@ -126,8 +129,8 @@ TitleCheck checkTitle(std::u32string_view candidate)
 {
     TitleCheck check;
     bool spacePending = false;
-    char32_t refused = 0;
-    bool anyRefused = false;
+    bool afterN = false; // the last character was an N, maybe followed by marks
+    std::optional<char32_t> refused;
     for (const char32_t c : candidate) {
         const Verdict verdict = judge(c);
         switch (verdict.kind) {
@@ -136,28 +139,33 @@ TitleCheck checkTitle(std::u32string_view candidate)
                 check.title.push_back(U' ');
             spacePending = false;
             check.title.push_back(verdict.board);
-            break;
-        case Kind::Space:
-            spacePending = true;
+            afterN = verdict.board == U'N';
             break;
         case Kind::Dropped:
             // A tilde written as a mark after N, as text decomposed into
             // letters and marks has it, makes the Ñ; every other mark only
             // leaves its letter plain.
-            if (c == 0x0303 && !check.title.empty() && check.title.back() == U'N' && !spacePending)
+            if (c == kCombiningTilde && afterN) {
                 check.title.back() = kEnye;
+                afterN = false;
+            } else if (!isCombiningMark(c)) {
+                afterN = false;
+            }
+            break;
+        case Kind::Space:
+            spacePending = true;
+            afterN = false;
             break;
         case Kind::Refused:
-            if (!anyRefused) {
-                anyRefused = true;
+            if (!refused)
                 refused = c;
-            }
+            afterN = false;
             break;
         }
     }
 
-    if (anyRefused)
-        check.refusal = U"contiene " + shown(refused) + U", que no se puede jugar";
+    if (refused)
+        check.refusal = U"contiene " + shown(*refused) + U", que no se puede jugar";
     else if (check.title.empty())
         check.refusal = U"no tiene letras";
     else if (check.title.size() > static_cast<std::size_t>(kTitleMaxLength))
