@@ -5,12 +5,14 @@
 #include "TitleList.h"
 #include "TitleListFile.h"
 #include "TitleListReport.h"
+#include "TitleTable.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -189,6 +191,18 @@ private slots:
         const QString large = writeFile(dir, QStringLiteral("grande.txt"),
                                         QByteArray(static_cast<qsizetype>(kTitleListMaxBytes) + 1, 'a'));
         QCOMPARE(qtText(readFile(large).failure), QStringLiteral("es demasiado grande (más de 1 MiB)"));
+    }
+
+    void theSampleListIsPlayableWholeAndHoldsNoneOfVelmorasTitles()
+    {
+        const TitleListReading reading = readFile(QStringLiteral(VELMORA_SAMPLE_LIST));
+        QVERIFY(reading.usable());
+        QCOMPARE(reading.refusedCount, std::size_t{0});
+        QVERIFY(reading.titles.size() >= 20);
+        for (const std::u32string& title : reading.titles) {
+            for (const TitleGroup& group : kTitleTable)
+                QVERIFY2(std::find(group.begin(), group.end(), title) == group.end(), qPrintable(qtText(title)));
+        }
     }
 
     void aListIsNamedAfterItsFileAsACaptionCanShowIt_data()
