@@ -95,6 +95,15 @@ void Game::drawFromCatalogue()
     round_.CurrentTitle = catalogue_.GroupTitles[static_cast<std::size_t>(round_.TitleIndex)];
 }
 
+void Game::showCaption(std::u32string suffix)
+{
+    captionSuffix_ = std::move(suffix);
+    controls_.Caption = U"VELMORA";
+    if (titleList_)
+        controls_.Caption += U" — " + titleList_->name();
+    controls_.Caption += captionSuffix_;
+}
+
 void Game::tmrWord_Timer()
 {
     layOutTitle();

@@ -32,13 +32,4 @@ void Game::playTitle(std::u32string_view typed)
         startRound(std::move(check.title));
 }
 
-void Game::showCaption(std::u32string suffix)
-{
-    captionSuffix_ = std::move(suffix);
-    controls_.Caption = U"VELMORA";
-    if (titleList_)
-        controls_.Caption += U" — " + titleList_->name();
-    controls_.Caption += captionSuffix_;
-}
-
 } // namespace velmora

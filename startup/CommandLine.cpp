@@ -65,14 +65,14 @@ CommandLine parseCommandLine(int argc, char* argv[])
     return commandLine;
 }
 
-std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::ostream& out, std::ostream& errors)
+std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::FILE* out, std::FILE* errors)
 {
     switch (commandLine.request) {
     case CommandLine::Request::ShowHelp:
-        out << kHelp;
+        std::fputs(kHelp.data(), out);
         return 0;
     case CommandLine::Request::UsageError:
-        errors << "velmora: " << commandLine.error << "\nPruebe «velmora --help» para más información.\n";
+        std::fprintf(errors, "velmora: %s\nPruebe «velmora --help» para más información.\n", commandLine.error.c_str());
         return 2;
     case CommandLine::Request::Play:
         break;
@@ -80,7 +80,7 @@ std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::ost
     return std::nullopt;
 }
 
-std::optional<TitleList> titlesFromCommandLine(const CommandLine& commandLine, std::ostream& errors)
+std::optional<TitleList> titlesFromCommandLine(const CommandLine& commandLine, std::FILE* errors)
 {
     if (commandLine.titleFile.empty())
         return std::nullopt;
@@ -93,7 +93,7 @@ std::optional<TitleList> titlesFromCommandLine(const CommandLine& commandLine, s
         while (start <= report.size()) {
             const std::size_t end = std::min(report.find('\n', start), report.size());
             if (end > start)
-                errors << "velmora: " << std::string_view(report).substr(start, end - start) << '\n';
+                std::fprintf(errors, "velmora: %.*s\n", static_cast<int>(end - start), report.data() + start);
             start = end + 1;
         }
     }

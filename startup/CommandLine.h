@@ -4,8 +4,8 @@
 
 #include "TitleList.h"
 
+#include <cstdio>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,12 +38,14 @@ CommandLine parseCommandLine(int argc, char* argv[]);
 // Answers a command line that asks for no game: prints the help to `out`,
 // or what is wrong with the command line to `errors`, and returns the exit
 // status the program ends with. Returns nothing when the game is to start.
-std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::ostream& out, std::ostream& errors);
+// The output goes through C's streams: C++'s would bring their locale
+// machinery into the program's memory for two messages.
+std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::FILE* out, std::FILE* errors);
 
 // The list the command line names, read as the "Títulos propios…" item
 // reads one. What the player would be told in a message box (the lines
 // refused, or why the file cannot be used and that Velmora's titles are
 // played instead) goes to `errors`, each line after the program's name.
-std::optional<TitleList> titlesFromCommandLine(const CommandLine& commandLine, std::ostream& errors);
+std::optional<TitleList> titlesFromCommandLine(const CommandLine& commandLine, std::FILE* errors);
 
 } // namespace velmora

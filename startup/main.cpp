@@ -15,7 +15,7 @@
 
 #include <malloc.h>
 
-#include <iostream>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[])
@@ -31,9 +31,9 @@ int main(int argc, char* argv[])
     // The command line is read before Qt needs a display, so --help and a
     // wrong option are answered anywhere.
     velmora::CommandLine commandLine = velmora::parseCommandLine(argc, argv);
-    if (const std::optional<int> exitStatus = velmora::answerWithoutPlaying(commandLine, std::cout, std::cerr))
+    if (const std::optional<int> exitStatus = velmora::answerWithoutPlaying(commandLine, stdout, stderr))
         return *exitStatus;
-    std::optional<velmora::TitleList> titles = velmora::titlesFromCommandLine(commandLine, std::cerr);
+    std::optional<velmora::TitleList> titles = velmora::titlesFromCommandLine(commandLine, stderr);
 
     QApplication app(commandLine.qtArgumentCount, commandLine.qtArguments.data());
     velmora::prepareSplash();

@@ -34,7 +34,6 @@ TitleSourceMenu::TitleSourceMenu(QMenu& menu, QWidget& window, Dialogs& dialogs,
     : window_(window)
     , dialogs_(dialogs)
     , handlers_(std::move(handlers))
-    , folder_(QDir::homePath())
 {
     mnuTwoPlayers_ = menu.addAction(QStringLiteral("Partida entre &dos…"));
     mnuTwoPlayers_->setObjectName(QStringLiteral("mnuTwoPlayers"));
@@ -65,6 +64,8 @@ void TitleSourceMenu::mnuTwoPlayers_Click()
 
 void TitleSourceMenu::mnuOwnTitles_Click()
 {
+    if (folder_.isEmpty())
+        folder_ = QDir::homePath();
     const QString path = QFileDialog::getOpenFileName(&window_, QStringLiteral("Títulos propios"), folder_,
                                                       QStringLiteral("Listas de títulos (*.txt);;Todos los ficheros (*)"));
     if (path.isEmpty())

@@ -47,7 +47,7 @@ private:
     QAction* mnuTwoPlayers_ = nullptr;
     QAction* mnuOwnTitles_ = nullptr;
     QAction* mnuVelmoraTitles_ = nullptr;
-    QString folder_; // where the file dialog opens: the last list's folder
+    QString folder_; // where the file dialog opens: the last list's folder, else home
 };
 
 } // namespace velmora

@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sstream>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace velmora;
 
@@ -38,14 +39,44 @@ QStringList qtArguments(const CommandLine& commandLine)
     return list;
 }
 
+// A C stream that keeps what is written to it in memory.
+class Captured {
+public:
+    Captured() : stream_(open_memstream(&buffer_, &size_)) {}
+    ~Captured()
+    {
+        text();
+        std::free(buffer_);
+    }
+    Captured(const Captured&) = delete;
+    Captured& operator=(const Captured&) = delete;
+
+    std::FILE* stream() const { return stream_; }
+
+    // Everything written so far; the stream is closed on the first call.
+    QString text()
+    {
+        if (stream_) {
+            std::fclose(stream_);
+            stream_ = nullptr;
+        }
+        return QString::fromUtf8(buffer_, static_cast<qsizetype>(size_));
+    }
+
+private:
+    char* buffer_ = nullptr;
+    std::size_t size_ = 0;
+    std::FILE* stream_ = nullptr;
+};
+
 QString errorsFor(const std::string& path, std::optional<TitleList>* titles = nullptr)
 {
     Arguments arguments({"velmora", "--titulos", QString::fromStdString(path)});
-    std::ostringstream errors;
-    std::optional<TitleList> read = titlesFromCommandLine(arguments.parse(), errors);
+    Captured errors;
+    std::optional<TitleList> read = titlesFromCommandLine(arguments.parse(), errors.stream());
     if (titles)
         *titles = std::move(read);
-    return QString::fromStdString(errors.str());
+    return errors.text();
 }
 
 } // namespace
@@ -77,32 +108,32 @@ private slots:
     {
         for (const char* option : {"--help", "-h"}) {
             Arguments arguments({"velmora", "-platform", "offscreen", option});
-            std::ostringstream out;
-            std::ostringstream errors;
-            QCOMPARE(answerWithoutPlaying(arguments.parse(), out, errors), std::optional<int>(0));
-            const QString help = QString::fromStdString(out.str());
+            Captured out;
+            Captured errors;
+            QCOMPARE(answerWithoutPlaying(arguments.parse(), out.stream(), errors.stream()), std::optional<int>(0));
+            const QString help = out.text();
             QVERIFY(help.startsWith(QStringLiteral("Uso: velmora [--titulos FICHERO]\n")));
             QVERIFY(help.contains(QStringLiteral("  --titulos FICHERO  juega con los títulos de FICHERO")));
-            QVERIFY(errors.str().empty());
+            QCOMPARE(errors.text(), QString());
         }
         Arguments play({"velmora", "--titulos", "x.txt"});
-        std::ostringstream out;
-        QCOMPARE(answerWithoutPlaying(play.parse(), out, out), std::nullopt);
-        QVERIFY(out.str().empty());
+        Captured out;
+        QCOMPARE(answerWithoutPlaying(play.parse(), out.stream(), out.stream()), std::nullopt);
+        QCOMPARE(out.text(), QString());
     }
 
     void aTitlesOptionWithoutAFileEndsTheProgramWithAUsageError()
     {
         for (const char* option : {"--titulos", "--titulos="}) {
             Arguments arguments({"velmora", option});
-            std::ostringstream out;
-            std::ostringstream errors;
-            QCOMPARE(answerWithoutPlaying(arguments.parse(), out, errors), std::optional<int>(2));
-            QCOMPARE(QString::fromStdString(errors.str()),
+            Captured out;
+            Captured errors;
+            QCOMPARE(answerWithoutPlaying(arguments.parse(), out.stream(), errors.stream()), std::optional<int>(2));
+            QCOMPARE(errors.text(),
                      QStringLiteral("velmora: falta el nombre del fichero tras %1\n"
                                     "Pruebe «velmora --help» para más información.\n")
                          .arg(QString::fromLatin1(option)));
-            QVERIFY(out.str().empty());
+            QCOMPARE(out.text(), QString());
         }
     }
 
