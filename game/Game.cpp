@@ -47,6 +47,11 @@ void Game::mnuMenuNew_Click()
 
 void Game::cmdGame_Click()
 {
+    startRound(std::nullopt);
+}
+
+void Game::startRound(std::optional<std::u32string> given)
+{
     // A score still counting from the last round is finished first, as its
     // last tick would, so the new round starts with the button enabled, the
     // whole score shown and the miss count cleared.
@@ -56,17 +61,13 @@ void Game::cmdGame_Click()
     Nuevo();
     round_.GameActive = true;
     controls_.cmdGameCaption = U"NUEVO";
-    controls_.Caption = U"VELMORA";
-    catalogue_.InitCatalogue();
-
-    // One generator, seeded once, gives the group and the slot as two
-    // independent draws, so every title is equally likely.
-    const auto group = static_cast<std::int16_t>(
-        std::floor(services_.random.uniform() * catalogue_.GroupSpan / 2));
-    catalogue_.GroupNumber = group == 0 ? catalogue_.GroupCount : group;
-    round_.TitleIndex = static_cast<int>(std::floor(services_.random.uniform() * catalogue_.TitleSpan / 2));
-    catalogue_.LoadGroup();
-    round_.CurrentTitle = catalogue_.GroupTitles[static_cast<std::size_t>(round_.TitleIndex)];
+    showCaption(U"");
+    if (given)
+        round_.CurrentTitle = std::move(*given);
+    else if (titleList_)
+        round_.CurrentTitle = titleList_->draw(services_.random);
+    else
+        drawFromCatalogue();
 
     int spaces = 0;
     for (char32_t c : round_.CurrentTitle)
@@ -79,6 +80,28 @@ void Game::cmdGame_Click()
     // Laying the title out now, instead of waiting up to 100 ms for the board
     // refresh, lets a letter typed at once find its cells.
     layOutTitle();
+}
+
+void Game::drawFromCatalogue()
+{
+    catalogue_.InitCatalogue();
+    // One generator, seeded once, gives the group and the slot as two
+    // independent draws, so every title is equally likely.
+    const auto group = static_cast<std::int16_t>(
+        std::floor(services_.random.uniform() * catalogue_.GroupSpan / 2));
+    catalogue_.GroupNumber = group == 0 ? catalogue_.GroupCount : group;
+    round_.TitleIndex = static_cast<int>(std::floor(services_.random.uniform() * catalogue_.TitleSpan / 2));
+    catalogue_.LoadGroup();
+    round_.CurrentTitle = catalogue_.GroupTitles[static_cast<std::size_t>(round_.TitleIndex)];
+}
+
+void Game::showCaption(std::u32string suffix)
+{
+    captionSuffix_ = std::move(suffix);
+    controls_.Caption = U"VELMORA";
+    if (titleList_)
+        controls_.Caption += U" — " + titleList_->name();
+    controls_.Caption += captionSuffix_;
 }
 
 void Game::tmrWord_Timer()

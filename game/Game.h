@@ -5,11 +5,14 @@
 #include "RandomSource.h"
 #include "RoundState.h"
 #include "SoundOutput.h"
+#include "TitleList.h"
 #include "Timers.h"
 #include "WindowControls.h"
 #include "basWords.h"
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 namespace velmora {
 
@@ -35,9 +38,23 @@ public:
     // turns the sounds on. No round is active afterwards.
     void Form_Load();
 
-    // The play button and "Nuevo juego" (F2): start a round.
+    // The play button and "Nuevo juego" (F2): start a round on a title
+    // drawn from the titles in use.
     void cmdGame_Click();
     void mnuMenuNew_Click();
+
+    // Where rounds draw their titles from: a list of the players' own,
+    // named in the window caption from now on, or the built-in catalogue.
+    // The round in progress, if any, goes on with its title.
+    void useTitleList(TitleList list);
+    void useCatalogue();
+    const TitleList* titleList() const { return titleList_ ? &*titleList_ : nullptr; }
+
+    // A round between two: starts a round on a title the first player typed,
+    // exactly as the play button starts one on a drawn title. The next round
+    // draws from the titles in use again. A title the title rule refuses
+    // starts nothing.
+    void playTitle(std::u32string_view typed);
 
     // A key typed while the window itself, the play button or the speaker
     // button has the focus; all three share one routine.
@@ -70,6 +87,12 @@ public:
     bool timerEnabled(TimerId id) const { return timers_[static_cast<std::size_t>(id)]; }
 
 private:
+    // The start of a round, on the given title or on one drawn.
+    void startRound(std::optional<std::u32string> given);
+    void drawFromCatalogue();
+    // The window caption: the game's name, the list in use, then `suffix`
+    // (" (NUEVO)", a round's points or penalty, or nothing).
+    void showCaption(std::u32string suffix);
     void Nuevo();
     void keyRoutine(int keyCode);
     void More();
@@ -99,6 +122,8 @@ private:
     WindowControls controls_;
     RoundState round_;
     basWords catalogue_;
+    std::optional<TitleList> titleList_;
+    std::u32string captionSuffix_ = U" (NUEVO)";
     std::array<bool, kTimerCount> timers_{};
 };
 

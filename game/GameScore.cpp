@@ -50,7 +50,7 @@ void Game::loseRound()
     round_.GameActive = false;
     round_.ShownScore = round_.Score;
     const std::int16_t penalty = lossPenalty(round_.RevealedCount, round_.TitleLength);
-    controls_.Caption = U"VELMORA (-" + decimalText(penalty) + U")";
+    showCaption(U" (-" + decimalText(penalty) + U")");
     round_.Score = std::max(round_.Score - penalty, 0);
     setTimer(TimerId::tmrScore, true);
 }
@@ -70,7 +70,7 @@ void Game::WinButton()
     round_.GameActive = false;
     round_.ShownScore = round_.Score;
     const std::int16_t points = winPoints(round_.RevealedCount, round_.MissCount);
-    controls_.Caption = U"VELMORA (+" + decimalText(points) + U")";
+    showCaption(U" (+" + decimalText(points) + U")");
     round_.Score = addPoints(round_.Score, points);
     setTimer(TimerId::tmrScore, true);
 }

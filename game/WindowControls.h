@@ -74,6 +74,9 @@ struct WindowControls {
 
     bool mnuMenuNewEnabled = true;
     bool mnuSoundsChecked = true;
+    // Which titles the rounds are drawn from: Velmora's or the player's list.
+    bool mnuVelmoraTitlesChecked = true;
+    bool mnuOwnTitlesChecked = false;
 
     bool frmeAnsVisible = false;
     std::u32string txtWord;

@@ -1,4 +1,5 @@
 #include "ApplicationSetup.h"
+#include "CommandLine.h"
 #include "DesktopUrlOpener.h"
 #include "EntropyRandom.h"
 #include "HelpItems.h"
@@ -14,6 +15,7 @@
 
 #include <malloc.h>
 
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[])
@@ -26,7 +28,14 @@ int main(int argc, char* argv[])
     // about 0.2 MiB less resident in the middle of a round.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 
-    QApplication app(argc, argv);
+    // The command line is read before Qt needs a display, so --help and a
+    // wrong option are answered anywhere.
+    velmora::CommandLine commandLine = velmora::parseCommandLine(argc, argv);
+    if (const std::optional<int> exitStatus = velmora::answerWithoutPlaying(commandLine, stdout, stderr))
+        return *exitStatus;
+    std::optional<velmora::TitleList> titles = velmora::titlesFromCommandLine(commandLine, stderr);
+
+    QApplication app(commandLine.qtArgumentCount, commandLine.qtArguments.data());
     velmora::prepareSplash();
 
     // The Help menu lives as long as the program, longer than the main window.
@@ -34,7 +43,7 @@ int main(int argc, char* argv[])
     // does not delay the splash.
     std::unique_ptr<velmora::HelpItems> help;
 
-    auto* splash = new velmora::frmInicio([&app, &help]() -> QWidget* {
+    auto* splash = new velmora::frmInicio([&app, &help, &titles]() -> QWidget* {
         // Done already, unless the splash was never painted.
         velmora::prepareMainWindow(app);
         const velmora::HelpPageLocations pages = velmora::helpPageLocationsFor(QCoreApplication::applicationDirPath());
@@ -47,6 +56,8 @@ int main(int argc, char* argv[])
         services.loadSounds = [] { return std::make_unique<velmora::SoundCuePlayer>(); };
         services.random = std::make_unique<velmora::EntropyRandom>();
         services.help = help.get();
+        services.titles = std::move(titles);
+        titles.reset();
         auto* mainWindow = new velmora::frmVelmora(std::move(services));
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         return mainWindow;

@@ -2,20 +2,24 @@
 
 #include "RandomSource.h"
 #include "SoundOutput.h"
+#include "TitleList.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace velmora {
 
 class HelpMenu;
 
 // What the main window is given from outside: the sound bank's loader (called
-// while the window loads), the random source of the draws and the Help menu.
+// while the window loads), the random source of the draws, the Help menu and
+// the player's own list of titles, if the game starts with one.
 struct WindowServices {
     std::function<std::unique_ptr<SoundOutput>()> loadSounds;
     std::unique_ptr<RandomSource> random;
     HelpMenu* help = nullptr; // not owned; outlives the window
+    std::optional<TitleList> titles;
 };
 
 } // namespace velmora

@@ -8,6 +8,7 @@
 #include "KeyText.h"
 #include "Layout.h"
 #include "QtText.h"
+#include "TitleSourceMenu.h"
 #include "WindowPlacement.h"
 
 #include <QApplication>
@@ -140,6 +141,13 @@ void frmVelmora::buildMenus()
     mnuMenuNew_->setObjectName(QStringLiteral("mnuMenuNew"));
     mnuMenuNew_->setShortcut(Qt::Key_F2);
     connect(mnuMenuNew_, &QAction::triggered, this, [this] { handle([this] { game_.mnuMenuNew_Click(); }); });
+    titleSources_ = std::make_unique<TitleSourceMenu>(
+        *mnuMenu, *this, dialogs_,
+        TitleSourceMenu::Handlers{
+            [this](std::u32string title) { handle([&] { game_.playTitle(title); }); },
+            [this](TitleList list) { handle([&] { game_.useTitleList(std::move(list)); }); },
+            [this] { handle([this] { game_.useCatalogue(); }); },
+        });
     mnuSounds_ = mnuMenu->addAction(QStringLiteral("&Mostrar sonidos"));
     mnuSounds_->setObjectName(QStringLiteral("mnuSounds"));
     mnuSounds_->setShortcut(Qt::Key_F3);
@@ -179,6 +187,10 @@ void frmVelmora::Form_Load()
     if (services_.loadSounds)
         sound_.bank = services_.loadSounds();
     game_.Form_Load();
+    if (services_.titles) {
+        game_.useTitleList(std::move(*services_.titles));
+        services_.titles.reset();
+    }
     showState();
 
     centreOnScreen(*this);
@@ -250,6 +262,8 @@ void frmVelmora::showState()
         mnuMenuNew_->setEnabled(now.mnuMenuNewEnabled);
     if (changed(&WindowControls::mnuSoundsChecked))
         mnuSounds_->setChecked(now.mnuSoundsChecked);
+    if (changed(&WindowControls::mnuVelmoraTitlesChecked) || changed(&WindowControls::mnuOwnTitlesChecked))
+        titleSources_->showChecks(now.mnuVelmoraTitlesChecked, now.mnuOwnTitlesChecked);
     if (changed(&WindowControls::frmeAnsVisible))
         frmeAns_->setVisible(now.frmeAnsVisible);
     if (txtWord_->text().toStdU32String() != now.txtWord)

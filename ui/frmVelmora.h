@@ -20,6 +20,7 @@ namespace velmora {
 class AnswerBox;
 class FlatButton;
 class GameSurface;
+class TitleSourceMenu;
 
 // The game's main window. It turns clicks, keys, menu items, pointer movement
 // and timer ticks into the rules' handlers, and after each shows what the
@@ -81,6 +82,7 @@ private:
     AnswerBox* txtWord_ = nullptr;
     FlatButton* cmdCancel_ = nullptr;
     QAction* mnuMenuNew_ = nullptr;
+    std::unique_ptr<TitleSourceMenu> titleSources_;
     QAction* mnuSounds_ = nullptr;
     QAction* mnuMenuExit_ = nullptr;
     QAction* mnuHelpAyuda_ = nullptr;

@@ -89,6 +89,16 @@ private slots:
             case 10: pick(2) ? h.game.cmdVoz_Click() : h.game.mnuSounds_Click(); break;
             case 11: pick(2) ? h.game.cmdGame_MouseMove() : h.game.Form_MouseMove(); break;
             case 12: h.dialogs.answers.push_back(pick(2) ? MessageAnswer::Yes : MessageAnswer::No); break;
+            case 13:
+                // Where the titles come from: now and then the players' own.
+                if (pick(10) == 0) {
+                    switch (pick(3)) {
+                    case 0: h.game.useTitleList(TitleList(U"lista.txt", {std::u32string(42, U'Ñ'), U"UNO 2"})); break;
+                    case 1: h.game.useCatalogue(); break;
+                    default: h.game.playTitle(pasted.substr(static_cast<std::size_t>(pick(15)))); break;
+                    }
+                }
+                break;
             default: h.clock.advance(pick(500) + 1); break;
             }
             // Between rounds nothing happens until the player starts one.

@@ -205,7 +205,8 @@ private slots:
         QStringList items;
         for (QAction* item : menus[0]->menu()->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        QCOMPARE(items, (QStringList{"&Nuevo juego", "&Mostrar sonidos", "-", "&Salir"}));
+        QCOMPARE(items, (QStringList{"&Nuevo juego", "Partida entre &dos…", "-", "&Títulos propios…",
+                                     "Títulos de &Velmora", "-", "&Mostrar sonidos", "-", "&Salir"}));
         items.clear();
         for (QAction* item : menus[1]->menu()->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text());

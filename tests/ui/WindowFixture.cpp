@@ -11,7 +11,7 @@
 
 namespace velmora {
 
-WindowFixture::WindowFixture()
+WindowFixture::WindowFixture(std::optional<TitleList> titles)
 {
     auto randomSource = std::make_unique<ScriptedRandom>();
     random = randomSource.get();
@@ -23,6 +23,7 @@ WindowFixture::WindowFixture()
     };
     services.random = std::move(randomSource);
     services.help = &help;
+    services.titles = std::move(titles);
     window = std::make_unique<frmVelmora>(std::move(services));
     window->show();
     QApplication::setActiveWindow(window.get());

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include <memory>
+#include <optional>
 
 namespace velmora {
 
@@ -23,9 +24,10 @@ public:
 };
 
 // A main window with a scripted random source, recorded sounds and a fake
-// Help menu, shown and active on the offscreen screen.
+// Help menu, shown and active on the offscreen screen; it starts with the
+// player's own titles when it is given some.
 struct WindowFixture {
-    WindowFixture();
+    explicit WindowFixture(std::optional<TitleList> titles = std::nullopt);
 
     // Starts a round on a catalogue title with the play button.
     void startRound(std::u32string_view title);

@@ -3,10 +3,11 @@
 
 The game carries Qt's Spanish translation for the texts of Qt's own that it
 shows: the standard buttons, the context menus of the answer box and of the
-help window, the names a screen reader speaks, key names. Qt's catalogue also
-translates the file, print, colour and font dialogs, networking, databases,
-XML and other parts of Qt the game never uses, three quarters of it; they are
-dropped here, by the context each text belongs to. A context not named below
+help window, the file dialog that opens a list of titles, the names a screen
+reader speaks, key names. Qt's catalogue also translates the print, colour
+and font dialogs, networking, databases, XML and other parts of Qt the game
+never uses, nearly three quarters of it; they are dropped here, by the
+context each text belongs to. A context not named below
 is kept, so a part of Qt the game starts to use later still speaks Spanish.
 
 Usage: keep-shown-contexts.py IN.ts OUT.ts
@@ -26,7 +27,7 @@ UNUSED = re.compile(
         QXml | QXmlStream |
         QPrint.* | QPageSetupWidget | QPageSize | QCupsJobWidget |
         # Dialogs and widgets the game never opens.
-        QFileDialog | QFileSystemModel | QDirModel | QColorDialog | QFontDialog | QFontDatabase |
+        QDirModel | QColorDialog | QFontDialog | QFontDatabase |
         QInputDialog | QProgressDialog | QErrorMessage | QWizard | QMdiArea | QMdiSubWindow |
         QDockWidget | QUndo(Stack|Group|Model) |
         # Other platforms.

@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "QtText.h"
+#include "TitleListFile.h"
+#include "TitleListReport.h"
+#include "TitleRule.h"
+#include "Utf8.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+using namespace velmora;
+
+namespace {
+
+// Characters a list file is likely to hold, and some it should not.
+constexpr std::u32string_view kPool =
+    U"abcdefghijklmnopqrstuvwxyz ABCXYZ 0123456789     \n\n\n\r\t#.,;:¿?¡!'\"-–—…«»()"
+    U"áéíóúüñÑçÀÊÏØßæœЖЯΩ千あ\u0303\u0301\u00A0\u200B\u200D\uFEFF\uFE0F\u0007\u007F\u0085"
+    U"🎬🍿🇪🇸👨‍👩‍👧³½ºＴ\U0010FFFD";
+
+// Everything that must hold of a reading, whatever the bytes were.
+QString brokenPromise(std::string_view bytes, const TitleListReading& reading)
+{
+    if (reading.usable() == reading.titles.empty())
+        return QStringLiteral("a usable reading without titles, or titles with a failure");
+    if (!reading.usable() && reading.failure.empty())
+        return QStringLiteral("a refusal without a reason");
+    std::string_view text = bytes;
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    const bool utf8 = decodeUtf8(text).has_value();
+    const bool utf8Refusal = reading.failure.starts_with(U"no está en UTF-8");
+    if (bytes.size() <= kTitleListMaxBytes && utf8 == utf8Refusal)
+        return QStringLiteral("UTF-8 text refused as not UTF-8, or the other way round");
+    std::set<std::u32string> seen;
+    for (const std::u32string& title : reading.titles) {
+        const TitleCheck again = checkTitle(title);
+        if (!again.playable() || again.title != title)
+            return QStringLiteral("an unplayable or unnormalised title: ") + qtText(title);
+        if (!seen.insert(title).second)
+            return QStringLiteral("a title listed twice: ") + qtText(title);
+    }
+    if (reading.refused.size() != std::min(reading.refusedCount, kRefusedLinesKept))
+        return QStringLiteral("not the first refused lines kept, or not counted");
+    int line = 0;
+    for (const RefusedLine& refused : reading.refused) {
+        if (refused.line <= line || refused.reason.empty())
+            return QStringLiteral("refused lines out of order or without a reason");
+        line = refused.line;
+    }
+    const bool told = !titleListReport(U"f.txt", reading).empty();
+    if (told != (!reading.usable() || !reading.refused.empty()))
+        return QStringLiteral("the player is told nothing of a refusal, or something of nothing");
+    return {};
+}
+
+} // namespace
+
+class TitleListFuzzTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomBytesAreAlwaysReadAsAListOrRefused()
+    {
+        std::mt19937 random(20261209);
+        int refused = 0;
+        for (int input = 0; input < 2000; ++input) {
+            std::string bytes(random() % 600, '\0');
+            for (char& b : bytes)
+                b = static_cast<char>(random() % 256);
+            // Some inputs are mostly text, with newlines, so lines get judged.
+            if (input % 2 == 0) {
+                for (char& b : bytes) {
+                    if (random() % 8 != 0)
+                        b = static_cast<char>(random() % 6 == 0 ? '\n' : 'a' + random() % 26);
+                }
+            }
+            const TitleListReading reading = readTitleList(bytes);
+            const QString broken = brokenPromise(bytes, reading);
+            QVERIFY2(broken.isEmpty(), qPrintable(broken));
+            refused += reading.usable() ? 0 : 1;
+        }
+        // Random bytes are nearly never UTF-8.
+        QVERIFY(refused > 1000);
+    }
+
+    void textCutOrDamagedAnywhereIsReadAsAListOrRefused()
+    {
+        std::mt19937 random(42);
+        int usable = 0;
+        for (int input = 0; input < 2000; ++input) {
+            std::u32string text;
+            const std::size_t length = random() % 300;
+            for (std::size_t i = 0; i < length; ++i)
+                text.push_back(kPool[random() % kPool.size()]);
+            std::string bytes = (input % 5 == 0 ? "\xEF\xBB\xBF" : "") + encodeUtf8(text);
+            if (!bytes.empty()) {
+                switch (input % 3) {
+                case 0: bytes.resize(random() % bytes.size()); break; // cut, maybe inside a character
+                case 1: bytes[random() % bytes.size()] = static_cast<char>(random() % 256); break;
+                default: break;
+                }
+            }
+            const TitleListReading reading = readTitleList(bytes);
+            const QString broken = brokenPromise(bytes, reading);
+            QVERIFY2(broken.isEmpty(), qPrintable(broken));
+            usable += reading.usable() ? 1 : 0;
+        }
+        QVERIFY(usable > 500);
+    }
+
+    void aListCutAtEveryByteIsReadAsAListOrRefused()
+    {
+        const std::string whole = encodeUtf8(U"\uFEFF# Títulos de prueba\r\nEl año 🎬 del ñandú\n\nЖук\r¿Qué?\nOtoño");
+        for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
+            const std::string bytes = whole.substr(0, cut);
+            const TitleListReading reading = readTitleList(bytes);
+            const QString broken = brokenPromise(bytes, reading);
+            QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("cut at %1: %2").arg(cut).arg(broken)));
+        }
+        QCOMPARE(readTitleList(whole).titles.size(), std::size_t{3});
+    }
+};
+
+QTEST_GUILESS_MAIN(TitleListFuzzTest)
+#include "TitleListFuzzTest.moc"

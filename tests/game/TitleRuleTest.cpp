@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "QtText.h"
+#include "TitleRule.h"
+
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+TitleCheck check(const QString& candidate)
+{
+    return checkTitle(candidate.toStdU32String());
+}
+
+} // namespace
+
+class TitleRuleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void playableTitlesComeOutAsTheBoardShowsThem_data()
+    {
+        QTest::addColumn<QString>("candidate");
+        QTest::addColumn<QString>("title");
+
+        // Accented letters lose their accents and every letter is upper case.
+        QTest::newRow("acute accents") << "El último día en Cádiz" << "EL ULTIMO DIA EN CADIZ";
+        QTest::newRow("upper-case accents") << "ÁÉÍÓÚ" << "AEIOU";
+        QTest::newRow("grave and circumflex") << "À bout de souffle, Être" << "A BOUT DE SOUFFLE ETRE";
+        QTest::newRow("diaeresis") << "Pingüino Über" << "PINGUINO UBER";
+        QTest::newRow("cedilla") << "Garçon Ça" << "GARCON CA";
+        QTest::newRow("other Latin marks") << "Něco Ąką Šťastný" << "NECO AKA STASTNY";
+        // Ñ is a letter of its own, also when typed as N and a combining tilde.
+        QTest::newRow("ñ") << "El año del ñandú" << "EL AÑO DEL ÑANDU";
+        QTest::newRow("Ñ") << "ESPAÑA" << "ESPAÑA";
+        QTest::newRow("decomposed ñ and é") << QString::fromUtf8("Pin\u0303a cafe\u0301") << "PIÑA CAFE";
+        QTest::newRow("a mark away from an N") << QString::fromUtf8("N \u0303x N!\u0303") << "N X N";
+
+        // Punctuation and symbols are dropped, spaces collapsed and trimmed.
+        QTest::newRow("Spanish question and exclamation")
+            << "¿Qué pasó ayer? ¡Olvídate de mí!" << "QUE PASO AYER OLVIDATE DE MI";
+        QTest::newRow("colon and digits") << "2001: Una odisea del espacio" << "2001 UNA ODISEA DEL ESPACIO";
+        QTest::newRow("hyphen inside a word") << "Spider-Man" << "SPIDERMAN";
+        QTest::newRow("apostrophe") << "L'auberge espagnole" << "LAUBERGE ESPAGNOLE";
+        QTest::newRow("brackets") << "(500) días juntos" << "500 DIAS JUNTOS";
+        QTest::newRow("dashes and ellipsis") << "Alien – el octavo — pasajero…" << "ALIEN EL OCTAVO PASAJERO";
+        QTest::newRow("quotes and guillemets") << "«Casa» \"de\" “papel”" << "CASA DE PAPEL";
+        QTest::newRow("signs") << "100 € & 50 % ™ © ° × ÷ ·" << "100 50";
+        QTest::newRow("runs of spaces and tabs") << "  la \t  vida   es\tbella  " << "LA VIDA ES BELLA";
+        QTest::newRow("a sign between two spaces") << "Uno - dos" << "UNO DOS";
+        QTest::newRow("other spaces") << QString::fromUtf8("no\u00A0hay\u2003dos\u3000sin tres") << "NO HAY DOS SIN TRES";
+        QTest::newRow("invisible marks") << QString::fromUtf8("\uFEFFmi\u200Bra\u00ADda\u200E") << "MIRADA";
+        QTest::newRow("full-width letters") << "ＴＯＫＩＯ ２０２０" << "TOKIO 2020";
+
+        // Emoji are symbols: dropped, with their joiners, selectors and flags.
+        QTest::newRow("emoji") << "🎬 Tiburón 🦈" << "TIBURON";
+        QTest::newRow("flag") << "🇪🇸 Volver" << "VOLVER";
+        QTest::newRow("joined emoji") << "👨‍👩‍👧 Familia ☀️ ★" << "FAMILIA";
+        QTest::newRow("keycap") << "3️⃣ días" << "3 DIAS";
+
+        // The board holds 42 characters, spaces included.
+        QTest::newRow("42 characters") << QString(42, QLatin1Char('a')) << QString(42, QLatin1Char('A'));
+        QTest::newRow("42 once spaces collapse") << "   " + QString(20, 'b') + "     " + QString(21, 'c') + "   "
+                                                 << QString(20, 'B') + " " + QString(21, 'C');
+        QTest::newRow("42 once signs are dropped") << "¡" + QString(42, 'd') + "!" << QString(42, 'D');
+        QTest::newRow("digits only") << "300" << "300";
+    }
+
+    void playableTitlesComeOutAsTheBoardShowsThem()
+    {
+        QFETCH(QString, candidate);
+        QFETCH(QString, title);
+        const TitleCheck result = check(candidate);
+        QCOMPARE(qtText(result.refusal), QString());
+        QVERIFY(result.playable());
+        QCOMPARE(qtText(result.title), title);
+        // Normalising a normalised title changes nothing.
+        QCOMPARE(qtText(checkTitle(result.title).title), title);
+    }
+
+    void unplayableTitlesAreRefusedWithTheirReason_data()
+    {
+        QTest::addColumn<QString>("candidate");
+        QTest::addColumn<QString>("refusal");
+
+        const QString tooLong = QStringLiteral("demasiado largo (%1 caracteres; el tablero tiene 42)");
+        QTest::newRow("43 characters") << QString(43, 'a') << tooLong.arg(43);
+        QTest::newRow("43 characters in words")
+            << "La vida secreta de las palabras y las cosas" << tooLong.arg(43);
+        QTest::newRow("45 characters") << "¡El curioso caso de Benjamín Button, y su perro!" << tooLong.arg(45);
+
+        // Letters the board has no cell for are named, never dropped.
+        QTest::newRow("Cyrillic") << "Жизнь" << "contiene «Ж», que no se puede jugar";
+        QTest::newRow("Greek") << "Ζορμπάς" << "contiene «Ζ», que no se puede jugar";
+        QTest::newRow("sharp s") << "Straße" << "contiene «ß», que no se puede jugar";
+        QTest::newRow("slashed o") << "Ørkenen" << "contiene «Ø», que no se puede jugar";
+        QTest::newRow("stroked l") << "Łódź" << "contiene «Ł», que no se puede jugar";
+        QTest::newRow("ligature") << "Cœur" << "contiene «œ», que no se puede jugar";
+        QTest::newRow("Japanese") << "千と千尋" << "contiene «千», que no se puede jugar";
+        QTest::newRow("the first of several") << "Ωmega Жук" << "contiene «Ω», que no se puede jugar";
+        QTest::newRow("ordinal sign") << "El 7º sello" << "contiene «º», que no se puede jugar";
+        // Numbers that are no digit 0-9 would otherwise vanish from the title.
+        QTest::newRow("superscript") << "Alien³" << "contiene «³», que no se puede jugar";
+        QTest::newRow("fraction") << "8½" << "contiene «½», que no se puede jugar";
+        QTest::newRow("a letter outside a long title") << QString(50, 'a') + "Ж" << "contiene «Ж», que no se puede jugar";
+        // An invisible control character is named by its code.
+        QTest::newRow("control") << QString::fromUtf8("A\u0007B") << "contiene U+0007, que no se puede jugar";
+        QTest::newRow("replacement character") << QString::fromUtf8("A\uFFFDB") << "contiene «\uFFFD», que no se puede jugar";
+
+        QTest::newRow("empty") << "" << "no tiene letras";
+        QTest::newRow("only spaces") << " \t  " << "no tiene letras";
+        QTest::newRow("only punctuation") << "¿?¡!.,:;'\"()-–—…" << "no tiene letras";
+        QTest::newRow("only emoji") << "🎬🍿 ❤️" << "no tiene letras";
+    }
+
+    void unplayableTitlesAreRefusedWithTheirReason()
+    {
+        QFETCH(QString, candidate);
+        QFETCH(QString, refusal);
+        const TitleCheck result = check(candidate);
+        QVERIFY(!result.playable());
+        QCOMPARE(qtText(result.refusal), refusal);
+    }
+};
+
+QTEST_GUILESS_MAIN(TitleRuleTest)
+#include "TitleRuleTest.moc"
