@@ -11,7 +11,7 @@ packages=(
   python3
   libsndfile1-dev libpulse-dev
   # Headless window and audio tests
-  xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
+  xvfb xauth xdotool xclip x11-utils imagemagick pulseaudio pulseaudio-utils
   # Reading the window as a screen reader does
   dbus at-spi2-core python3-pyatspi
   # Benchmarks: the probe that reads a window's pixels from the X server

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeyRepeats.h"
+
 #include <QPixmap>
 #include <QPushButton>
 
@@ -9,7 +11,8 @@ namespace velmora {
 
 // A button that paints its own background colour and picture instead of the
 // platform's button face. Every key typed on it is reported as a Latin-1
-// code; Space and Enter click it only while `activatesOnKeys` allows.
+// code; Space and Enter click it only while `activatesOnKeys` allows, and
+// only when freshly pressed: a held key's repeats click nothing.
 class FlatButton : public QPushButton {
     Q_OBJECT
 
@@ -33,6 +36,7 @@ protected:
 private:
     QColor background_{Qt::white};
     QPixmap picture_;
+    KeyRepeats repeats_{};
 };
 
 } // namespace velmora

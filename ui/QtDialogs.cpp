@@ -1,5 +1,6 @@
 #include "QtDialogs.h"
 
+#include "HeldKeyFilter.h"
 #include "QtText.h"
 
 #include <QMessageBox>
@@ -24,6 +25,9 @@ MessageAnswer QtDialogs::showMessage(const std::u32string& text, MessageIcon ico
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    // The key that asked the question may still be held down: its repeats
+    // must not answer it.
+    const HeldKeyFilter freshKeysOnly(&box);
     const int result = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
