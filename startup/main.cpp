@@ -1,5 +1,6 @@
 #include "ApplicationSetup.h"
 #include "DesktopUrlOpener.h"
+#include "DisplayCheck.h"
 #include "EntropyRandom.h"
 #include "HelpItems.h"
 #include "HelpPageAddress.h"
@@ -25,6 +26,10 @@ int main(int argc, char* argv[])
     // at its default, every large block goes back to the system when freed:
     // about 0.2 MiB less resident in the middle of a round.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+
+    // Without a display Qt would abort; the player is told what is missing.
+    if (velmora::reportMissingDisplay(argc, argv))
+        return 1;
 
     QApplication app(argc, argv);
     velmora::prepareSplash();
