@@ -54,6 +54,8 @@ start_server() {
 
 if [ "${1:-}" = --restart ]; then
   : "${VELMORA_PULSE_ROOT:?--restart works only inside a command run by $0}"
+  # The command may have changed them, as tests/support/with-xvfb.sh does.
+  export XDG_RUNTIME_DIR=$VELMORA_PULSE_ROOT/runtime HOME=$VELMORA_PULSE_ROOT/home
   start_server "$VELMORA_PULSE_ROOT"
   exit
 fi

@@ -8,10 +8,12 @@
 # answer_box_text: prints what the answer box, which has the keyboard focus,
 # holds. It selects the whole text and copies it, as a player would, and
 # reads the clipboard once the program has filled it; the cursor is left at
-# the end of the text.
+# the end of the text. An empty box copies nothing, and fails.
 answer_box_text() {
   local sentinel="velmora-test-$RANDOM$RANDOM" text deadline=$((SECONDS + X11_WAIT_SECONDS))
-  printf '%s' "$sentinel" | xclip -selection clipboard -i
+  # xclip stays behind to serve the selection: it must not hold the output
+  # of a command substitution open.
+  printf '%s' "$sentinel" | xclip -selection clipboard -i >/dev/null 2>&1
   xdotool key ctrl+a ctrl+c
   while [ "$SECONDS" -lt "$deadline" ]; do
     text=$(xclip -o -selection clipboard 2>/dev/null || true)

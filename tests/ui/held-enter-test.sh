@@ -53,4 +53,11 @@ wait_until_no_message_box
 held=$(answer_box_text)
 [ "$held" = "${typed^^}" ] || fail "after \"No\" the box holds '$held'"
 [ "$(xdotool getwindowname "$window")" = VELMORA ] || fail "the round ended on \"No\""
-echo "Enter held for 2 s: the question stayed open and the round went on with '$held'"
+
+# The window's own keys work again once the question has gone: Escape closes
+# and empties the box, which "!" opens again, empty.
+xdotool key Escape
+xdotool type '!q'
+held=$(answer_box_text)
+[ "$held" = q ] || fail "Escape after the question left '${held%q}' in the box"
+echo "Enter held for 2 s: the question stayed open and the round went on"

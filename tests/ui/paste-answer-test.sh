@@ -37,7 +37,7 @@ typed='lpadrinoñÑ'
 
 # offer SELECTION: the junk as the X clipboard or the primary selection.
 offer() {
-  xclip -selection "$1" -i < "$junk"
+  xclip -selection "$1" -i < "$junk" >/dev/null 2>&1
 }
 
 "$program" &
