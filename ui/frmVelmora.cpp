@@ -123,8 +123,8 @@ void frmVelmora::buildControls()
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdCancel_Click(); }); });
     // Escape in the answer box, or on its close button, closes it as the
     // close button does; a held Escape closes it once.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), frmeAns_, nullptr, nullptr,
-                                 Qt::WidgetWithChildrenShortcut);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), frmeAns_);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
     escape->setAutoRepeat(false);
     connect(escape, &QShortcut::activated, cmdCancel_, &QAbstractButton::click);
 
