@@ -48,15 +48,17 @@ void SoundServerLossTest::aClipReturnsAsSoonAsItsServerIsKilledAndLaterClipsAtOn
     QCOMPARE(player.Reproducir_Sonido(bank_.clip(SoundClip::Miss)), Playback::Played);
 
     // The interface thread is blocked in the clip, so another thread kills
-    // the server half a second into it and notes when.
+    // the server half a second into it, noting the time just before, so that
+    // the clip cannot be seen to return before the kill, however the threads
+    // are scheduled.
     QElapsedTimer clock;
     clock.start();
     qint64 killedAt = -1;
     int killed = -1;
     std::thread killer([server, &killed, &killedAt, &clock] {
         std::this_thread::sleep_for(std::chrono::milliseconds{kKillAfterMs});
-        killed = ::kill(server, SIGKILL);
         killedAt = clock.elapsed();
+        killed = ::kill(server, SIGKILL);
     });
     const Playback playback = player.Reproducir_Sonido(bank_.clip(SoundClip::RoundWon));
     const qint64 returnedAt = clock.elapsed();
