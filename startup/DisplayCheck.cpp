@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string_view>
+
+#include <unistd.h>
 
 namespace velmora {
 
@@ -71,8 +72,7 @@ DisplaySettings DisplaySettings::ofProcess(int argc, const char* const* argv)
     settings.waylandDisplay = environment("WAYLAND_DISPLAY");
     settings.waylandSocket = environment("WAYLAND_SOCKET");
     const std::string runtime = environment("XDG_RUNTIME_DIR");
-    std::error_code error;
-    settings.defaultWaylandSocket = !runtime.empty() && std::filesystem::exists(runtime + "/wayland-0", error);
+    settings.defaultWaylandSocket = !runtime.empty() && ::access((runtime + "/wayland-0").c_str(), F_OK) == 0;
     return settings;
 }
 
