@@ -1,5 +1,7 @@
 #include "KeyCodes.h"
 
+#include "WindowControls.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -8,6 +10,7 @@ namespace velmora {
 namespace {
 
 constexpr char32_t kEnye = U'Ñ';
+constexpr char32_t kBackspace = U'\b';
 
 char32_t plainVowel(char32_t c)
 {
@@ -58,6 +61,20 @@ int Verificar_Tecla(int keyCode, bool boxIsEmpty)
         return 0;
     const std::u32string_view allowed = boxIsEmpty ? firstCharacter : laterCharacter;
     return allowed.find(static_cast<char32_t>(keyCode)) != std::u32string_view::npos ? keyCode : 0;
+}
+
+std::u32string admitToAnswerBox(std::u32string_view arriving, bool boxIsEmpty, std::size_t kept)
+{
+    constexpr auto kRoom = static_cast<std::size_t>(kAnswerMaxLength);
+    std::u32string admitted;
+    for (const char32_t c : arriving) {
+        if (kept + admitted.size() >= kRoom)
+            break;
+        const bool empty = boxIsEmpty && admitted.empty();
+        if (c != kBackspace && c <= 0xFF && Verificar_Tecla(static_cast<int>(c), empty) != 0)
+            admitted.push_back(c);
+    }
+    return admitted;
 }
 
 bool isAnswerCharacter(char32_t c)

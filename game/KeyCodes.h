@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -18,6 +20,14 @@ char32_t guessForKey(int keyCode);
 // space once the box holds text. Returns the key code if the box takes it,
 // else 0.
 int Verificar_Tecla(int keyCode, bool boxIsEmpty);
+
+// What the answer box takes of a text that arrives in it at once, pasted,
+// dropped or committed by an input method: each character in turn, as if it
+// had been typed, through Verificar_Tecla (so a space only once the box holds
+// text), and no more than fits beside the `kept` characters the box keeps.
+// `boxIsEmpty` tells whether the box was empty before the text arrived.
+// Backspace and every other character are dropped.
+std::u32string admitToAnswerBox(std::u32string_view arriving, bool boxIsEmpty, std::size_t kept);
 
 // Upper case over Latin-1 ("ñ" becomes "Ñ"); other characters are kept.
 char32_t toUpperLatin1(char32_t c);

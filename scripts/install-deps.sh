@@ -11,7 +11,7 @@ packages=(
   python3
   libsndfile1-dev libpulse-dev
   # Headless window and audio tests
-  xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
+  xvfb xauth xdotool xclip x11-utils imagemagick pulseaudio pulseaudio-utils
   # Composing letters on another keyboard layout; a desktop's font through its platform theme
   x11-xkb-utils libx11-data qt6ct fonts-dejavu-core
   # Reading the window as a screen reader does

@@ -4,9 +4,17 @@
 
 namespace velmora {
 
-void ClipPlayer::Reproducir_Sonido(const QByteArray& wavImage)
+ClipPlayer::ClipPlayer(std::chrono::milliseconds giveUp)
+    : output_(giveUp)
 {
-    output_.play(WavDecoder::decode(wavImage));
+}
+
+Playback ClipPlayer::Reproducir_Sonido(const QByteArray& wavImage)
+{
+    // A clip that would be skipped is not decoded either.
+    if (!output_.listening())
+        return Playback::Skipped;
+    return output_.play(WavDecoder::decode(wavImage));
 }
 
 } // namespace velmora

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Playback.h"
 #include "PulseOutput.h"
 
 #include <QByteArray>
+
+#include <chrono>
 
 namespace velmora {
 
@@ -13,16 +16,20 @@ namespace velmora {
 // meanwhile; what falls due runs after the clip, as the game expects.
 class ClipPlayer {
 public:
-    ClipPlayer() = default;
+    // `giveUp`: how long past a clip's length to wait for a server that has
+    // stopped answering (see PulseOutput).
+    explicit ClipPlayer(std::chrono::milliseconds giveUp = PulseOutput::kGiveUp);
 
     // Decodes the image and plays it to its end. Without an audio server, or
-    // with an image that cannot be decoded, it returns at once and reports
-    // nothing; if the audio server vanishes mid-clip it returns then, and if
-    // it stops answering, a second after the clip's length at the latest.
-    void Reproducir_Sonido(const QByteArray& wavImage);
+    // with an image that cannot be decoded, it returns at once; if the audio
+    // server vanishes mid-clip it returns then, and if it stops answering,
+    // the give-up after the clip's length at the latest, after which clips
+    // return at once until the server answers again. The game ignores what
+    // it reports.
+    Playback Reproducir_Sonido(const QByteArray& wavImage);
 
 private:
-    PulseOutput output_{};
+    PulseOutput output_;
 };
 
 } // namespace velmora

@@ -1,7 +1,9 @@
 #include "PulseOutput.h"
 
 #include <pulse/context.h>
+#include <pulse/error.h>
 #include <pulse/mainloop.h>
+#include <pulse/operation.h>
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
 
@@ -14,15 +16,14 @@ namespace velmora {
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
-
-// A clip that has not ended a second after its length never will: the
-// server has stopped answering. Opening the connection gets as long.
-constexpr auto kGrace = 1s;
 
 // The longest single wait inside the main loop; its timeout is an int of
 // microseconds, so a long clip is waited for in steps.
 constexpr auto kLongestWait = 1s;
+
+// Answering one message of the server may send the next request, so a look
+// at what has arrived takes a few passes of the main loop.
+constexpr int kPollPasses = 8;
 
 // How much of the clip the server holds ahead of what is heard.
 constexpr std::chrono::microseconds kBufferLength = 50ms;
@@ -39,12 +40,25 @@ using Proplist = std::unique_ptr<pa_proplist, ProplistFree>;
 struct StreamRelease {
     void operator()(pa_stream* stream) const
     {
-        // Disconnecting a stream that has already failed is refused, harmlessly.
+        // Disconnecting a stream that has already ended, or whose connection
+        // has, is refused, harmlessly.
         pa_stream_disconnect(stream);
         pa_stream_unref(stream);
     }
 };
 using Stream = std::unique_ptr<pa_stream, StreamRelease>;
+
+// A request still waiting for the server's answer when the clip is given up
+// must not call back into a frame that has returned.
+struct OperationRelease {
+    void operator()(pa_operation* operation) const
+    {
+        if (pa_operation_get_state(operation) == PA_OPERATION_RUNNING)
+            pa_operation_cancel(operation);
+        pa_operation_unref(operation);
+    }
+};
+using Operation = std::unique_ptr<pa_operation, OperationRelease>;
 
 bool ended(pa_stream* stream)
 {
@@ -53,10 +67,14 @@ bool ended(pa_stream* stream)
 
 } // namespace
 
-PulseOutput::PulseOutput()
+PulseOutput::PulseOutput(std::chrono::milliseconds giveUpAfter)
     : mainloop_(pa_mainloop_new())
+    , giveUp_(giveUpAfter)
 {
-    connect(Clock::now() + kGrace);
+    // Opened now, so that the first clip does not wait for it. A server that
+    // has not answered by the give-up is backed off from before any clip.
+    if (connect(Clock::now() + giveUp_) == Wait::TimedOut)
+        giveUp();
 }
 
 PulseOutput::~PulseOutput()
@@ -66,34 +84,86 @@ PulseOutput::~PulseOutput()
 }
 
 template<typename Done>
-bool PulseOutput::runUntil(Done done, Deadline deadline)
+PulseOutput::Wait PulseOutput::runUntil(Done done, Deadline deadline)
 {
     for (;;) {
         if (done())
-            return true;
-        if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)))
-            return false;
+            return Wait::Done;
+        if (context_ == nullptr || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)))
+            return Wait::Lost;
         const auto now = Clock::now();
         if (now >= deadline)
-            return false;
+            return Wait::TimedOut;
         const auto wait = std::chrono::duration_cast<std::chrono::microseconds>(
             std::min<Clock::duration>(deadline - now, kLongestWait));
         if (pa_mainloop_prepare(mainloop_, static_cast<int>(wait.count())) < 0
             || pa_mainloop_poll(mainloop_) < 0 || pa_mainloop_dispatch(mainloop_) < 0)
-            return false;
+            return Wait::Lost;
     }
 }
 
-void PulseOutput::play(const DecodedClip& clip)
+void PulseOutput::poll()
 {
-    const Deadline deadline = Clock::now() + clip.duration() + kGrace;
-    if (clip.isEmpty() || !connect(deadline))
-        return;
+    for (int pass = 0; pass < kPollPasses && context_ != nullptr; ++pass) {
+        if (pa_mainloop_iterate(mainloop_, 0, nullptr) <= 0)
+            break;
+    }
+}
 
+bool PulseOutput::listening()
+{
+    poll();
+    if (!backingOff_)
+        return true;
+    const pa_context_state_t state = context_ != nullptr ? pa_context_get_state(context_) : PA_CONTEXT_TERMINATED;
+    switch (state) {
+    case PA_CONTEXT_SETTING_NAME:
+    case PA_CONTEXT_READY:
+        // The server has answered the connection opened at the give-up.
+        backingOff_ = false;
+        return true;
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+        // The client library gave up on it in turn: try again, still without
+        // waiting. Refused or closed, though, the server is gone, and the
+        // next clip starts afresh, at no cost when there is no server.
+        if (context_ != nullptr && pa_context_errno(context_) == PA_ERR_TIMEOUT) {
+            startConnecting();
+            return false;
+        }
+        backingOff_ = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+Playback PulseOutput::play(const DecodedClip& clip)
+{
+    if (!listening())
+        return Playback::Skipped;
+    if (clip.isEmpty())
+        return Playback::Silent;
+    const Deadline deadline = Clock::now() + clip.duration() + giveUp_;
+    switch (connect(deadline)) {
+    case Wait::Done:
+        break;
+    case Wait::Lost:
+        disconnect();
+        return Playback::Silent;
+    case Wait::TimedOut:
+        giveUp();
+        return Playback::GivenUp;
+    }
+    return stream(clip, deadline);
+}
+
+Playback PulseOutput::stream(const DecodedClip& clip, Deadline deadline)
+{
     const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(clip.sampleRate),
                                 static_cast<std::uint8_t>(clip.channels)};
     if (pa_sample_spec_valid(&format) == 0)
-        return;
+        return Playback::Silent;
     const Proplist properties(pa_proplist_new());
     pa_proplist_sets(properties.get(), PA_PROP_MEDIA_ROLE, "game");
     const Stream stream(pa_stream_new_with_proplist(context_, kName, &format, nullptr, properties.get()));
@@ -105,59 +175,82 @@ void PulseOutput::play(const DecodedClip& clip)
     const pa_buffer_attr buffer{kServerChooses, bufferBytes, kServerChooses, kServerChooses, kServerChooses};
     if (!stream
         || pa_stream_connect_playback(stream.get(), nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
-        return;
+        return Playback::Silent;
     pa_stream* const s = stream.get();
-    if (!runUntil([s] { return pa_stream_get_state(s) != PA_STREAM_CREATING; }, deadline)
-        || pa_stream_get_state(s) != PA_STREAM_READY)
-        return;
+
+    // Every wait ends the same way when the server fails to answer: the
+    // clip is given up, and the connection with it.
+    const auto outcome = [this](Wait wait, Playback otherwise) {
+        if (wait == Wait::TimedOut) {
+            giveUp();
+            return Playback::GivenUp;
+        }
+        if (wait == Wait::Lost)
+            disconnect();
+        return otherwise;
+    };
+
+    Wait wait = runUntil([s] { return pa_stream_get_state(s) != PA_STREAM_CREATING; }, deadline);
+    if (wait != Wait::Done)
+        return outcome(wait, Playback::Silent);
+    if (pa_stream_get_state(s) != PA_STREAM_READY)
+        return Playback::Silent;
 
     // The samples go to the server as its buffer makes room for them; the
     // clip has been heard when the drain asked for afterwards completes.
     const char* samples = clip.pcm.constData();
     auto left = static_cast<std::size_t>(clip.pcm.size());
     while (left > 0) {
-        if (!runUntil([s] { return pa_stream_writable_size(s) != 0; }, deadline))
-            return;
+        wait = runUntil([s] { return ended(s) || pa_stream_writable_size(s) != 0; }, deadline);
+        if (wait != Wait::Done)
+            return outcome(wait, Playback::Lost);
         const std::size_t writable = pa_stream_writable_size(s);
-        if (writable == static_cast<std::size_t>(-1))
-            return;
+        if (ended(s) || writable == static_cast<std::size_t>(-1))
+            return Playback::Lost;
         const std::size_t chunk = std::min(writable, left);
         if (pa_stream_write(s, samples, chunk, nullptr, 0, PA_SEEK_RELATIVE) < 0)
-            return;
+            return Playback::Lost;
         samples += chunk;
         left -= chunk;
     }
 
     bool drained = false;
-    pa_operation* const drain = pa_stream_drain(
-        s, [](pa_stream*, int, void* done) { *static_cast<bool*>(done) = true; }, &drained);
-    if (drain == nullptr)
-        return;
-    runUntil([s, &drained] { return drained || ended(s); }, deadline);
-    // A drain given up on must not call back into this frame later on.
-    if (!drained)
-        pa_operation_cancel(drain);
-    pa_operation_unref(drain);
+    const Operation drain(pa_stream_drain(
+        s, [](pa_stream*, int, void* done) { *static_cast<bool*>(done) = true; }, &drained));
+    if (!drain)
+        return Playback::Lost;
+    wait = runUntil([s, &drained] { return drained || ended(s); }, deadline);
+    if (wait != Wait::Done || !drained)
+        return outcome(wait, Playback::Lost);
+
+    // Released at once rather than when the next clip comes: an idle game
+    // holds no stream, and the server may suspend its device.
+    pa_stream_disconnect(s);
+    wait = runUntil([s] { return ended(s); }, deadline);
+    return outcome(wait, Playback::Played);
 }
 
-bool PulseOutput::connect(Deadline deadline)
+bool PulseOutput::startConnecting()
 {
-    if (connected())
-        return true;
     disconnect();
     const Proplist properties(pa_proplist_new());
     pa_proplist_sets(properties.get(), PA_PROP_APPLICATION_NAME, kName);
     pa_proplist_sets(properties.get(), PA_PROP_APPLICATION_ICON_NAME, kIconName);
     context_ = pa_context_new_with_proplist(pa_mainloop_get_api(mainloop_), kName, properties.get());
-    if (context_ == nullptr)
-        return false;
     // Without a running server the game is silent; it never starts one.
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
-        || !runUntil([this] { return connected(); }, deadline)) {
+    if (context_ == nullptr || pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         disconnect();
         return false;
     }
     return true;
+}
+
+PulseOutput::Wait PulseOutput::connect(Deadline deadline)
+{
+    const bool usable = context_ != nullptr && PA_CONTEXT_IS_GOOD(pa_context_get_state(context_));
+    if (!usable && !startConnecting())
+        return Wait::Lost;
+    return runUntil([this] { return pa_context_get_state(context_) == PA_CONTEXT_READY; }, deadline);
 }
 
 void PulseOutput::disconnect()
@@ -169,9 +262,13 @@ void PulseOutput::disconnect()
     context_ = nullptr;
 }
 
-bool PulseOutput::connected() const
+void PulseOutput::giveUp()
 {
-    return context_ != nullptr && pa_context_get_state(context_) == PA_CONTEXT_READY;
+    // Closing the connection also releases, once the server reads again,
+    // whatever it still holds for the clip.
+    disconnect();
+    backingOff_ = true;
+    startConnecting();
 }
 
 } // namespace velmora

@@ -2,6 +2,11 @@
 
 namespace velmora {
 
+SoundCuePlayer::SoundCuePlayer(std::chrono::milliseconds giveUp)
+    : player_(giveUp)
+{
+}
+
 void SoundCuePlayer::play(SoundClip clip)
 {
     player_.Reproducir_Sonido(bank_.clip(clip));

@@ -4,13 +4,15 @@
 #include "SoundBank.h"
 #include "SoundOutput.h"
 
+#include <chrono>
+
 namespace velmora {
 
 // The game's sound output: the bank of six clips and the player that plays
 // them synchronously. The main window owns one for its whole life.
 class SoundCuePlayer : public SoundOutput {
 public:
-    SoundCuePlayer() = default;
+    explicit SoundCuePlayer(std::chrono::milliseconds giveUp = PulseOutput::kGiveUp);
 
     // Plays the clip from the bank and returns when it has ended.
     void play(SoundClip clip) override;
@@ -19,7 +21,7 @@ public:
 
 private:
     SoundBank bank_{};
-    ClipPlayer player_{};
+    ClipPlayer player_;
 };
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "ApplicationSetup.h"
 #include "CommandLine.h"
 #include "DesktopUrlOpener.h"
+#include "DisplayCheck.h"
 #include "EntropyRandom.h"
 #include "HelpItems.h"
 #include "HelpPageAddress.h"
@@ -33,6 +34,11 @@ int main(int argc, char* argv[])
     velmora::CommandLine commandLine = velmora::parseCommandLine(argc, argv);
     if (const std::optional<int> exitStatus = velmora::answerWithoutPlaying(commandLine, stdout, stderr))
         return *exitStatus;
+
+    // Without a display Qt would abort; the player is told what is missing.
+    if (velmora::reportMissingDisplay(commandLine.qtArgumentCount, commandLine.qtArguments.data()))
+        return 1;
+
     std::optional<velmora::TitleList> titles = velmora::titlesFromCommandLine(commandLine, stderr);
 
     QApplication app(commandLine.qtArgumentCount, commandLine.qtArguments.data());

@@ -1,49 +1,60 @@
 #include "AnswerBox.h"
 
+#include "KeyCodes.h"
 #include "KeyText.h"
 
 #include <QKeyEvent>
 
 namespace velmora {
 
+namespace {
+
+// A key whose text is a control character other than Backspace types
+// nothing: it is a shortcut such as Ctrl+V, or a key the box ignores.
+bool typesCharacter(int code)
+{
+    return code == '\b' || (code >= 0x20 && code != 0x7F);
+}
+
+} // namespace
+
 AnswerBox::AnswerBox(QWidget* parent)
     : QLineEdit(parent)
 {
+    // The filter holds the box to its length, so that characters it drops
+    // from a paste leave room for those it takes.
+    setValidator(&filter_);
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent* event)
 {
-    if (!typesText(*event)) {
-        // Delete, the arrows, Home and End edit as usual.
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
     const int code = latin1KeyCode(*event);
-    const int taken = code >= 0 && keyFilter ? keyFilter(code) : 0;
-    if (code == '\r') {
-        // Enter has been handled by the filter; the box itself does nothing
-        // with it, and it must not reach the window either.
+    if (code == kKeyEnter) {
+        // Enter is handled by the filter, only when freshly pressed; the box
+        // itself does nothing with it, and it must not reach the window
+        // either.
+        if (!repeats_.isRepeat(*event) && keyFilter)
+            keyFilter(code);
         event->accept();
         return;
     }
-    if (taken == 0) {
+    if (code < 0 || !typesCharacter(code)) {
+        // Delete, the arrows, Home and End edit as usual; Ctrl+V pastes
+        // through the filter.
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (!keyFilter || keyFilter(code) == 0) {
         event->accept();
         return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
-void AnswerBox::inputMethodEvent(QInputMethodEvent* event)
+void AnswerBox::keyReleaseEvent(QKeyEvent* event)
 {
-    QString accepted;
-    for (QChar c : event->commitString()) {
-        const int code = c.unicode() <= 0xFF ? c.unicode() : -1;
-        if (code >= 0 && keyFilter && keyFilter(code) != 0)
-            accepted += c;
-    }
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&filtered);
+    repeats_.isRepeat(*event);
+    QLineEdit::keyReleaseEvent(event);
 }
 
 void AnswerBox::mouseDoubleClickEvent(QMouseEvent* event)

@@ -72,7 +72,7 @@ void FlatButton::keyPressEvent(QKeyEvent* event)
     const int code = latin1KeyCode(*event);
     if (code >= 0 && onKeyCode)
         onKeyCode(code);
-    const bool activation = !event->isAutoRepeat() &&
+    const bool activation = !repeats_.isRepeat(*event) &&
                             (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
                              event->key() == Qt::Key_Enter);
     if (activation && isEnabled() && activatesOnKeys())
@@ -83,6 +83,7 @@ void FlatButton::keyPressEvent(QKeyEvent* event)
 
 void FlatButton::keyReleaseEvent(QKeyEvent* event)
 {
+    repeats_.isRepeat(*event);
     event->accept();
 }
 

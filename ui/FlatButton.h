@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeyRepeats.h"
+
 #include <QPushButton>
 
 #include <functional>
@@ -11,7 +13,8 @@ class ScaledPicture;
 // A button that paints its own background colour and picture instead of the
 // platform's button face. Every key typed on it is reported as a Latin-1
 // code, and so is every character composed on it with a dead key or an input
-// method; Space and Enter click it only while `activatesOnKeys` allows.
+// method; Space and Enter click it only while `activatesOnKeys` allows, and
+// only when freshly pressed: a held key's repeats click nothing.
 class FlatButton : public QPushButton {
     Q_OBJECT
 
@@ -38,6 +41,7 @@ protected:
 private:
     QColor background_{Qt::white};
     ScaledPicture* picture_ = nullptr;
+    KeyRepeats repeats_{};
 };
 
 } // namespace velmora

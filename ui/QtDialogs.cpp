@@ -1,5 +1,6 @@
 #include "QtDialogs.h"
 
+#include "HeldKeyFilter.h"
 #include "QtText.h"
 
 #include <QMessageBox>
@@ -24,7 +25,15 @@ MessageAnswer QtDialogs::showMessage(const std::u32string& text, MessageIcon ico
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    // The key that asked the question may still be held down: its repeats
+    // must not answer it.
+    const HeldKeyFilter freshKeysOnly(&box);
     const int result = box.exec();
+    // A window manager gives the window back its activation once the box
+    // has gone; without one nobody does, and the window's shortcuts (F2,
+    // Escape in the answer box) would stop working.
+    if (parent_ != nullptr && !parent_->isActiveWindow())
+        parent_->activateWindow();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

@@ -9,8 +9,10 @@ class QWidget;
 namespace velmora {
 
 // The rules' message boxes as modal Qt message boxes titled "Velmora", with
-// "Sí" as the question's default button. `beforeShow` lets the window show
-// the state the rules reached before the box appears over it.
+// "Sí" as the question's default button. They take only fresh key presses
+// (or clicks): a key held down since before a box appeared answers nothing.
+// `beforeShow` lets the window show the state the rules reached before the
+// box appears over it.
 class QtDialogs final : public Dialogs {
 public:
     QtDialogs(QWidget* parent, std::function<void()> beforeShow)

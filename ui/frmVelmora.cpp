@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace velmora {
 
@@ -95,7 +96,6 @@ void frmVelmora::buildControls()
     txtWord_ = new AnswerBox(frmeAns_);
     txtWord_->setObjectName(QStringLiteral("txtWord"));
     txtWord_->setGeometry(layout::txtWord);
-    txtWord_->setMaxLength(kAnswerMaxLength);
     txtWord_->setFont(gameFont(Face::Rounded, 18));
     txtWord_->setFrame(false);
     QPalette answerColours = txtWord_->palette();
@@ -123,6 +123,12 @@ void frmVelmora::buildControls()
     cmdCancel_->setAccessibleName(QStringLiteral("Cerrar"));
     cmdCancel_->setFocusPolicy(Qt::StrongFocus);
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdCancel_Click(); }); });
+    // Escape in the answer box, or on its close button, closes it as the
+    // close button does; a held Escape closes it once.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), frmeAns_);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    escape->setAutoRepeat(false);
+    connect(escape, &QShortcut::activated, cmdCancel_, &QAbstractButton::click);
 
     // Tab reaches the play button, then the answer box and its close button
     // while they are shown; the speaker button only takes the focus when

@@ -51,6 +51,37 @@ private slots:
         QCOMPARE(h.controls().txtWord.size(), std::size_t{42});
     }
 
+    void textArrivingAllAtOnceIsTakenAsIfTypedKeyByKey()
+    {
+        // Pasted, dropped or composed text, against the same characters
+        // typed one key each into an empty box.
+        const std::u32string samples[] = {
+            U" el padriño!",
+            std::u32string(U"\u0001É l\u202Epa😀dr") + U'\0' + U"ino\tñÑ",
+            U"  A  B ",
+            std::u32string(50, U'—') + U"EL PADRINO",
+            std::u32string(40, U'x') + U"¡yz!",
+            U"Ñandú 2·3",
+        };
+        for (const std::u32string& sample : samples) {
+            GameHarness h;
+            h.startRound(U"EL PADRINO");
+            h.type(U"!");
+            h.typeInAnswerBox(sample);
+            QCOMPARE(qtText(admitToAnswerBox(sample, true, 0)), qtText(h.controls().txtWord));
+        }
+    }
+
+    void arrivingTextFillsOnlyTheRoomBesideWhatTheBoxKeeps()
+    {
+        // A space is taken first when the box already held text.
+        QCOMPARE(qtText(admitToAnswerBox(U" a!b", false, 39)), QStringLiteral(" ab"));
+        QCOMPARE(qtText(admitToAnswerBox(U" a!bc", false, 40)), QStringLiteral(" a"));
+        QCOMPARE(qtText(admitToAnswerBox(U"abc", false, 42)), QString());
+        // Backspace is a key, not a character a text can carry.
+        QCOMPARE(qtText(admitToAnswerBox(U"a\bb", true, 0)), QStringLiteral("ab"));
+    }
+
     void enterInTheBoxAsksForConfirmationAndNoKeepsTheUpperCasedText()
     {
         GameHarness h;

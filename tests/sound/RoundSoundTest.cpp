@@ -1,9 +1,10 @@
 // A round played in the real window against a real audio server: every event
 // plays its clip, in order, and the window waits for each clip to end.
 #include "ApplicationSetup.h"
+#include "ClipPlayer.h"
 #include "ClipTiming.h"
 #include "GameFakes.h"
-#include "SoundCuePlayer.h"
+#include "SoundBank.h"
 #include "frmVelmora.h"
 
 #include <QAbstractButton>
@@ -15,12 +16,13 @@ using namespace velmora;
 
 namespace {
 
-// Plays through the real player and remembers each clip with how long the
-// call blocked.
+// Plays the bank's clips through the real player and remembers each clip
+// with what became of it and how long the call blocked.
 class TimedSound final : public SoundOutput {
 public:
     struct Played {
         SoundClip clip;
+        Playback playback;
         qint64 blockedMs;
     };
 
@@ -28,14 +30,15 @@ public:
     {
         QElapsedTimer timer;
         timer.start();
-        real_.play(clip);
-        played.push_back({clip, timer.elapsed()});
+        const Playback playback = player_.Reproducir_Sonido(bank_.clip(clip));
+        played.push_back({clip, playback, timer.elapsed()});
     }
 
     std::vector<Played> played;
 
 private:
-    SoundCuePlayer real_;
+    SoundBank bank_;
+    ClipPlayer player_{kPatientGiveUp};
 };
 
 qint64 nominalMs(SoundClip clip)
@@ -89,6 +92,7 @@ private slots:
         for (std::size_t i = 0; i < expected.size(); ++i) {
             const auto& p = sound->played[i];
             QCOMPARE(p.clip, expected[i]);
+            QCOMPARE(p.playback, Playback::Played);
             const qint64 nominal = nominalMs(p.clip);
             QVERIFY2(velmora::blockedForItsLength(p.blockedMs, nominal),
                      qPrintable(QStringLiteral("clip %1 blocked %2 ms, nominally %3 ms")

@@ -12,18 +12,24 @@
 #include <chrono>
 
 using velmora::ClipPlayer;
+using velmora::Playback;
 using velmora::SoundBank;
 using velmora::SoundClip;
 using velmora::SoundCuePlayer;
 
 namespace {
 
-qint64 playTimed(ClipPlayer& player, const QByteArray& image)
+struct Timed {
+    Playback playback;
+    qint64 elapsedMs;
+};
+
+Timed playTimed(ClipPlayer& player, const QByteArray& image)
 {
     QElapsedTimer clock;
     clock.start();
-    player.Reproducir_Sonido(image);
-    return clock.elapsed();
+    const Playback playback = player.Reproducir_Sonido(image);
+    return {playback, clock.elapsed()};
 }
 
 } // namespace
@@ -42,14 +48,14 @@ private slots:
 
 private:
     SoundBank bank_{};
-    ClipPlayer player_{};
+    ClipPlayer player_{velmora::kPatientGiveUp};
 };
 
 void SoundPlaybackTest::initTestCase()
 {
     // A short warm-up clip keeps whatever the first playback of a process
     // sets up, on either side of the connection, out of the measured clips.
-    QVERIFY(playTimed(player_, bank_.clip(SoundClip::Miss)) > 0);
+    QCOMPARE(playTimed(player_, bank_.clip(SoundClip::Miss)).playback, Playback::Played);
 }
 
 void SoundPlaybackTest::eachClipBlocksForItsDuration_data()
@@ -68,8 +74,11 @@ void SoundPlaybackTest::eachClipBlocksForItsDuration()
 {
     QFETCH(SoundClip, clip);
     QFETCH(int, durationMs);
-    const qint64 elapsed = playTimed(player_, bank_.clip(clip));
+    const auto [playback, elapsed] = playTimed(player_, bank_.clip(clip));
     qInfo("clip %d: blocked %lld ms for %d ms", static_cast<int>(clip), elapsed, durationMs);
+    // The server reported the clip's end; a drain it never reported would
+    // leave the clip given up.
+    QCOMPARE(playback, Playback::Played);
     QVERIFY2(velmora::blockedForItsLength(elapsed, durationMs),
              qPrintable(QStringLiteral("blocked %1 ms for a clip of %2 ms").arg(elapsed).arg(durationMs)));
 }
@@ -86,8 +95,9 @@ void SoundPlaybackTest::noQueuedEventOrTimerRunsWhileAClipPlays()
     bool singleShotRan = false;
     QTimer::singleShot(0, this, [&singleShotRan] { singleShotRan = true; });
 
-    const qint64 elapsed = playTimed(player_, bank_.clip(SoundClip::SeventhMiss));
+    const auto [playback, elapsed] = playTimed(player_, bank_.clip(SoundClip::SeventhMiss));
 
+    QCOMPARE(playback, Playback::Played);
     QVERIFY2(elapsed >= 1332 * 85 / 100, "the clip did not play");
     QCOMPARE(ticks, 0);
     QVERIFY(!queuedCallRan);
@@ -103,8 +113,8 @@ void SoundPlaybackTest::whatFellDueDuringAClipRunsAfterIt()
     clock.start();
     qint64 timerRanAt = -1;
     QTimer::singleShot(100, this, [&] { timerRanAt = clock.elapsed(); });
-    player_.Reproducir_Sonido(bank_.clip(SoundClip::LetterFound));
-    player_.Reproducir_Sonido(bank_.clip(SoundClip::RoundWon));
+    QCOMPARE(player_.Reproducir_Sonido(bank_.clip(SoundClip::LetterFound)), Playback::Played);
+    QCOMPARE(player_.Reproducir_Sonido(bank_.clip(SoundClip::RoundWon)), Playback::Played);
     const qint64 bothEnded = clock.elapsed();
     QCOMPARE(timerRanAt, -1);
     QVERIFY(bothEnded >= (784 + 1617) * 85 / 100);
@@ -113,7 +123,7 @@ void SoundPlaybackTest::whatFellDueDuringAClipRunsAfterIt()
 
 void SoundPlaybackTest::theCuePlayerPlaysTheBanksClipToItsEnd()
 {
-    SoundCuePlayer cues;
+    SoundCuePlayer cues(velmora::kPatientGiveUp);
     QElapsedTimer clock;
     clock.start();
     cues.play(SoundClip::RoundLost);
@@ -130,7 +140,8 @@ void SoundPlaybackTest::clipsPlayedBackToBackEachLastTheirLength()
     // stream before (its drain, say) has many chances to end the next clip
     // early, and a stream left behind to delay it.
     for (int round = 0; round < 15; ++round) {
-        const qint64 elapsed = playTimed(player_, bank_.clip(SoundClip::Miss));
+        const auto [playback, elapsed] = playTimed(player_, bank_.clip(SoundClip::Miss));
+        QCOMPARE(playback, Playback::Played);
         QVERIFY2(velmora::blockedForItsLength(elapsed, 534),
                  qPrintable(QStringLiteral("clip %1 blocked %2 ms for 534 ms").arg(round).arg(elapsed)));
     }

@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The answer box's input in the window: text that arrives by any route
+// passes the one filter typed keys pass, and Escape closes the box.
+#include "ApplicationSetup.h"
+#include "QtText.h"
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+// Control characters, a NUL, accents, symbols, a right-to-left override,
+// emoji and a lone surrogate between the characters a player can type.
+const QString kJunk = QStringLiteral("\u0001É l\u202Epa") + QString::fromUtf8("😀") + QStringLiteral("dr")
+                      + QChar(QChar::Null) + QStringLiteral("i\tn\r\no!ñ?") + QChar(0xD800) + QStringLiteral("Ñ");
+// What a player typing kJunk key by key into an empty box would have got.
+const QString kTyped = QStringLiteral("lpadrinoñÑ");
+
+// A key press as the keyboard's auto-repeat sends it while the key is held.
+void pressHeld(QWidget* widget, Qt::Key key, const QString& text)
+{
+    QTest::simulateEvent(widget, true, key, Qt::NoModifier, text, true);
+}
+
+struct OpenBox {
+    WindowFixture f;
+    QLineEdit* box = nullptr;
+
+    explicit OpenBox(std::u32string_view title = U"EL PADRINO")
+    {
+        f.startRound(title);
+        QTest::keyClicks(f.child<QAbstractButton>("cmdGame"), QStringLiteral("!"));
+        box = f.child<QLineEdit>("txtWord");
+    }
+
+    // The box and the rules agree on what it holds.
+    QString held() const
+    {
+        const QString rules = qtText(f.controls().txtWord);
+        return rules == box->text() ? rules : QStringLiteral("box \"%1\", rules \"%2\"").arg(box->text(), rules);
+    }
+};
+
+} // namespace
+
+class AnswerBoxInputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWayOfPastingTakesOnlyWhatCouldBeTyped()
+    {
+        OpenBox o;
+        QVERIFY(o.box->hasFocus());
+        QGuiApplication::clipboard()->setText(kJunk);
+
+        QTest::keyClick(o.box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.held(), kTyped);
+
+        // Once the box holds text, a space is taken like any letter.
+        QTest::keyClick(o.box, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(o.held(), kTyped + QStringLiteral(" lpadrinoñÑ"));
+
+        QTest::mouseDClick(o.box, Qt::LeftButton);
+        QCOMPARE(o.held(), QString());
+        const std::unique_ptr<QMenu> menu(o.box->createStandardContextMenu());
+        QAction* paste = nullptr;
+        for (QAction* item : menu->actions()) {
+            if (item->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0) == QStringLiteral("Pegar"))
+                paste = item;
+        }
+        QVERIFY(paste != nullptr);
+        paste->trigger();
+        QCOMPARE(o.held(), kTyped);
+    }
+
+    void droppedAndComposedTextTakeOnlyWhatCouldBeTyped()
+    {
+        OpenBox o;
+        QMimeData dragged;
+        dragged.setText(QStringLiteral(" \u00A0") + kJunk);
+        const QPoint middle = o.box->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(o.box, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(middle), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(o.box, &drop);
+        QCOMPARE(o.held(), kTyped);
+
+        // An input method committing several characters at once, an Enter
+        // among them: the Enter is dropped like any control character and
+        // asks nothing.
+        QTest::mouseDClick(o.box, Qt::LeftButton);
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral(" ñ a\rá1"));
+        QApplication::sendEvent(o.box, &composed);
+        QCOMPARE(o.held(), QStringLiteral("ñ a1"));
+        QVERIFY(o.f.window->game().round().GameActive);
+    }
+
+    void junkNeverTakesTheRoomOfWhatCouldBeTyped()
+    {
+        OpenBox o;
+        QTest::keyClicks(o.box, QStringLiteral("abcdefghijklmnopqrstuvwxyzabcdefghijklmn"));
+        QCOMPARE(o.box->text().size(), 40);
+        QGuiApplication::clipboard()->setText(QStringLiteral("¡¿!?") + QString::fromUtf8("😀😀") + QStringLiteral("XYZ"));
+        QTest::keyClick(o.box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.held(), QStringLiteral("abcdefghijklmnopqrstuvwxyzabcdefghijklmnXY"));
+        QTest::keyClick(o.box, Qt::Key_Q);
+        QCOMPARE(o.box->text().size(), 42);
+
+        // Sixty characters of junk ahead of a title do not fill the box.
+        QTest::mouseDClick(o.box, Qt::LeftButton);
+        QGuiApplication::clipboard()->setText(QString(60, QChar(0x2014)) + QStringLiteral("EL PADRINO"));
+        QTest::keyClick(o.box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.held(), QStringLiteral("EL PADRINO"));
+    }
+
+    void aPasteInTheMiddleKeepsTheCursorAfterWhatWasTaken()
+    {
+        OpenBox o;
+        QTest::keyClicks(o.box, QStringLiteral("elrino"));
+        o.box->setCursorPosition(2);
+        QGuiApplication::clipboard()->setText(QStringLiteral(" p·a-d"));
+        QTest::keyClick(o.box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.held(), QStringLiteral("el padrino"));
+        QCOMPARE(o.box->cursorPosition(), 6);
+    }
+
+    void escapeClosesTheBoxAsItsCloseButtonDoes()
+    {
+        OpenBox o;
+        QTest::keyClicks(o.box, QStringLiteral("abc"));
+        QTest::keyClick(o.box, Qt::Key_Escape);
+        QVERIFY(!o.f.controls().frmeAnsVisible);
+        QVERIFY(!o.box->isVisible());
+        QCOMPARE(o.held(), QString());
+        QCOMPARE(o.f.window->focusWidget(), o.f.child<QWidget>("cmdGame"));
+        QVERIFY(o.f.window->game().round().GameActive);
+
+        // From its close button too; a held Escape closes it only once, and
+        // never reaches the question.
+        QTest::keyClicks(o.f.child<QAbstractButton>("cmdGame"), QStringLiteral("!"));
+        QVERIFY(o.box->hasFocus());
+        pressHeld(o.box, Qt::Key_Escape, QStringLiteral("\u001b"));
+        QVERIFY(o.box->isVisible());
+        auto* close = o.f.child<QWidget>("cmdCancel");
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key_Escape);
+        QVERIFY(!o.f.controls().frmeAnsVisible);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    AnswerBoxInputTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "AnswerBoxInputTest.moc"
