@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install any missing Debian packages first, then build with CMake in build/.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry, the icons, the software-centre metadata, the manual pages,
 # the package's own documents and the Debian package. The program and its help
 # page are installed by startup/.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio server dying in the middle of a clip; run it through
 // tests/support/with-pulseaudio.sh, which this test leaves without a server.
 #include "ClipPlayer.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built program into a fresh temporary prefix and checks that
 # every file lands in its place, that the desktop entry validates and that the
 # installed program, in the games folder, finds the help page installed under

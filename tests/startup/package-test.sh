@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from a built tree and checks it as a distributor
 # would: its files and the libraries it asks for, lintian with no error and no
 # warning, the software-centre metadata, the manual pages, the licences in the

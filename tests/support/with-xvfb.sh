@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command against a private Xvfb server: with-xvfb.sh COMMAND [ARGS...]
 # It picks a free display number, waits until the server takes connections,
 # gives the command a private XDG_RUNTIME_DIR and stops the server afterwards.

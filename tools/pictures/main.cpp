@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture and the program icon of the game into a directory:
 //   draw_pictures OUTPUT_DIR
 // writes OUTPUT_DIR/pictures/*.png, OUTPUT_DIR/icons/velmora.ico and
