@@ -18,8 +18,12 @@ packages=(
   dbus at-spi2-core python3-pyatspi
   # Benchmarks: the probe that reads a window's pixels from the X server
   libxcb1-dev
-  # Installing and checking the desktop entry, the package and its metadata
-  desktop-file-utils dpkg-dev lintian appstream man-db
+  # Installing and checking the desktop entry, the package and its metadata,
+  # the program's hardening, the licence of every file, and where two builds
+  # of the package differ
+  desktop-file-utils dpkg-dev lintian appstream man-db devscripts reuse diffoscope-minimal
+  # Drawing the scalable program icon
+  qt6-svg-dev
   # Regenerating the sound clips
   sox lame
   # Regenerating the embedded faces
