@@ -13,6 +13,12 @@ JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 CMAKE_ARGS ?=
 
+# CMake reads CXXFLAGS and LDFLAGS when it first configures a build tree; the
+# preprocessor's flags go with the compiler's, as make's own rules use them.
+ifneq ($(strip $(CPPFLAGS)),)
+export CXXFLAGS := $(CXXFLAGS) $(CPPFLAGS)
+endif
+
 # Where the program lies in the build tree, which keeps the installed layout.
 PROGRAM = "$$(cat $(BUILD)/program-location)"
 
