@@ -15,11 +15,9 @@
 #    entry, the software-centre metadata and its Spanish translations, the
 #    manual pages, the copyright file against the sources, `reuse lint`;
 #  - the program unpacked from it starts and shows its main window.
-# Run under with-xvfb.sh. Usage: package-test.sh SOURCE_DIR BUILD_DIR
-# BUILD_DIR, the build tree that runs the test, is left out of the copies.
+# Run under with-xvfb.sh. Usage: package-test.sh SOURCE_DIR
 set -euo pipefail
 sources=$(cd "$1" && pwd -P)
-this_build=$(cd "$2" && pwd -P)
 source "$(dirname "$0")/../support/x11-wait.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-package.XXXXXX")
 pid=""
@@ -32,18 +30,30 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 is_git_tree() { [ "$(git -C "$sources" rev-parse --show-toplevel 2>/dev/null)" = "$sources" ]; }
 
+# Build trees inside the sources, any folder holding a CMakeCache.txt, are
+# no part of them.
+mapfile -t build_trees < <(cd "$sources" && find . -name .git -prune -o -name CMakeCache.txt -printf '%h\n' \
+  | sed 's|^\./||')
+in_build_tree() {
+  local tree
+  for tree in "${build_trees[@]}"; do [[ $1 == "$tree"/* ]] && return 0; done
+  return 1
+}
+
 # copy_sources DEST: the files git tracks, or would track, as they are now;
-# without git, every file but the build tree running this test.
+# without git, every file. Build trees are left out either way.
 copy_sources() {
   mkdir -p "$1"
   if is_git_tree; then
     (cd "$sources" && git ls-files -z --cached --others --exclude-standard \
-      | while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done \
+      | while IFS= read -r -d '' file; do
+          if [ -e "$file" ] && ! in_build_tree "$file"; then printf '%s\0' "$file"; fi
+        done \
       | tar --null -T - -cf -) | tar -xf - -C "$1"
   else
-    local inside=${this_build#"$sources"/}
-    [ "$inside" != "$this_build" ] || inside=""
-    tar -C "$sources" --exclude=./.git ${inside:+--exclude="./$inside"} -cf - . | tar -xf - -C "$1"
+    local excluded=(--exclude=./.git) tree
+    for tree in "${build_trees[@]}"; do excluded+=(--exclude="./$tree"); done
+    tar -C "$sources" "${excluded[@]}" -cf - . | tar -xf - -C "$1"
   fi
 }
 
