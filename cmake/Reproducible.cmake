@@ -13,3 +13,8 @@ if(VELMORA_HAS_FILE_PREFIX_MAP)
   # lie inside the source folder, comes second.
   add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
 endif()
+
+# moc's files include the headers they were made from by a path relative to
+# the build folder unless told where the headers are found; told, they name
+# them as the sources do, and the path between the two folders stays out.
+set(CMAKE_AUTOMOC_PATH_PREFIX ON)

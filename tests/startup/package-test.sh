@@ -77,8 +77,12 @@ build_package() {
   ls "$2"-package/velmora_*.deb
 }
 
+# The two builds differ in every path: the folders' names and depths, and
+# the build folder beside the sources once and inside them once, as
+# debhelper lays it out.
 first_build=$work/a/build
-second_build=$work/second-copy/of-the-sources/obj-x86_64-linux-gnu
+second_sources=$work/second-copy/of-the-sources/velmora-1.0.0.1
+second_build=$second_sources/obj-x86_64-linux-gnu
 deb=$(build_package "$work/a/velmora" "$first_build")
 echo "package: $(basename "$deb")"
 
@@ -92,7 +96,7 @@ programs=$(cd "$first_build" && find . -path ./CMakeFiles -prune -o -path '*/CMa
 [ "$programs" = ./games/velmora ] || fail "a build without the tests built more than the game: $programs"
 echo "built without the tests: Qt Test hidden, xcb not looked for, only ./games/velmora built"
 
-second_deb=$(build_package "$work/second-copy/of-the-sources/velmora" "$second_build")
+second_deb=$(build_package "$second_sources" "$second_build")
 first_sum=$(sha256sum <"$deb" | cut -d' ' -f1)
 second_sum=$(sha256sum <"$second_deb" | cut -d' ' -f1)
 if [ "$first_sum" != "$second_sum" ]; then
