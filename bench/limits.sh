@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the benchmark scripts. A benchmark prints every figure beside its
 # limit; `make bench` fails when a figure is above its limit. With
 # VELMORA_BENCH_LIMITS=off (as `make test` runs them, once, to see that they

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-title guess: the answer box's keys, its confirmation and the
 // comparison with the title.
 #include "Game.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letter guess: the key routine shared by the window and its buttons, the
 // answer key, and the judging of a letter.
 #include "Game.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Strikes, the two ends of a round, the flashes of the strike boxes and the
 // counting score.
 #include "Game.h"

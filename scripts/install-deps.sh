@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing the game need.
 # It asks apt only when something is missing, so a second run costs a few milliseconds.
 set -euo pipefail
@@ -18,8 +20,12 @@ packages=(
   dbus at-spi2-core python3-pyatspi
   # Benchmarks: the probe that reads a window's pixels from the X server
   libxcb1-dev
-  # Installing and checking the desktop entry, the package and its metadata
-  desktop-file-utils dpkg-dev lintian appstream man-db
+  # Installing and checking the desktop entry, the package and its metadata,
+  # the program's hardening, the licence of every file, and where two builds
+  # of the package differ
+  desktop-file-utils dpkg-dev lintian appstream man-db devscripts reuse diffoscope-minimal
+  # Drawing the scalable program icon
+  qt6-svg-dev
   # Regenerating the sound clips
   sox lame
   # Regenerating the embedded faces

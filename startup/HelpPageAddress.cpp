@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "HelpPageAddress.h"
 
 #include <QDir>
@@ -5,11 +7,19 @@
 
 namespace velmora {
 
-QUrl shippedHelpPage(const HelpPageLocations& locations)
+namespace {
+
+QString configuredLocalPage(const HelpPageLocations& locations)
 {
     const QUrl configured(locations.configuredAddress);
-    const QString configuredPage = configured.isLocalFile() ? configured.toLocalFile() : QString();
-    for (const QString& page : {locations.besideProgram, configuredPage, locations.inBuildTree}) {
+    return configured.isLocalFile() ? configured.toLocalFile() : QString();
+}
+
+} // namespace
+
+QUrl shippedHelpPage(const HelpPageLocations& locations)
+{
+    for (const QString& page : {locations.besideProgram, configuredLocalPage(locations), locations.installed}) {
         if (!page.isEmpty() && QFileInfo(page).isFile())
             return QUrl::fromLocalFile(page);
     }
@@ -19,10 +29,11 @@ QUrl shippedHelpPage(const HelpPageLocations& locations)
 QUrl helpPageAddress(const HelpPageLocations& locations)
 {
     const QUrl configured(locations.configuredAddress);
-    if (!configured.isLocalFile())
+    if (!configured.isEmpty() && !configured.isLocalFile())
         return configured;
-    const QUrl shipped = shippedHelpPage(locations);
-    return shipped.isEmpty() ? configured : shipped;
+    if (const QUrl shipped = shippedHelpPage(locations); !shipped.isEmpty())
+        return shipped;
+    return configured.isEmpty() ? QUrl::fromLocalFile(locations.installed) : configured;
 }
 
 HelpPageLocations helpPageLocationsFor(const QString& programDirectory)
@@ -31,7 +42,7 @@ HelpPageLocations helpPageLocationsFor(const QString& programDirectory)
         .configuredAddress = QStringLiteral(VELMORA_HELP_URL),
         .besideProgram = QDir::cleanPath(QDir(programDirectory).filePath(
             QStringLiteral(VELMORA_HELP_PAGE_FROM_PROGRAM))),
-        .inBuildTree = QStringLiteral(VELMORA_HELP_PAGE_IN_BUILD_TREE),
+        .installed = QStringLiteral(VELMORA_HELP_PAGE_INSTALLED),
     };
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes each clip of the sound bank many times and prints, per clip, the
 // median decode time as a share of the clip's length. A clip is decoded at
 // every play, on the interface thread, so decoding must stay a small part of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: the smallest Qt Widgets program with a window, an empty one.
 // It runs until it is ended from outside.
 #include <QApplication>

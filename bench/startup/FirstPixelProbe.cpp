@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a program's start from outside, as a player sees it: forks and runs the
 // program, waits for its first top-level window to be mapped, then reads the
 // window's pixels back from the X server until one of them is not black. On a

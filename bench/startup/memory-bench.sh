@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the memory of the real program with a round in progress against a
 # bare Qt Widgets window, on the current X display. The program is driven as a
 # player would: after the splash the main window appears, Enter on the play

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sums the resident size of two /proc/PID/smaps files (the program's, then the
 # bare window's) by what each mapping serves, and prints them side by side
 # with their difference, one line per part, unsorted.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the launch of the real program to its first painted pixel against a
 # bare Qt Widgets window, seen from outside by first_pixel_probe, on the
 # current X display (which must have a black root window: Xvfb -br). The two

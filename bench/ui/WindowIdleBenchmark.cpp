@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the main window as the program does, starts a round, then leaves it
 // alone for 20 seconds and prints what the idle window costs: how often it
 // repainted, how much processor time it took and how much memory it holds.

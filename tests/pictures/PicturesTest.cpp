@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GamePictures.h"
 
 #include <QColor>
@@ -9,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <QtEndian>
 
 #include <array>
@@ -25,7 +28,7 @@ QStringList drawnFiles()
 {
     QStringList files{
         "icons/velmora.ico",   "icons/velmora-16.png",  "icons/velmora-32.png",  "icons/velmora-48.png",
-        "icons/velmora-96.png", "icons/velmora-128.png", "icons/velmora-256.png",
+        "icons/velmora-96.png", "icons/velmora-128.png", "icons/velmora-256.png", "icons/velmora.svg",
     };
     for (const auto &[name, size] : kPictures) {
         for (const double scale : pictures::kScales)
@@ -161,6 +164,7 @@ private slots:
     void everyPictureHasItsStatedPixelSize();
     void theIconFileHoldsElevenImagesOfTheStatedSizesAndDepths();
     void theIconFileReadsBackThroughQtsIconReader();
+    void theScalableIconIsASquareDrawingOfShapesWithNoPictureInside();
 };
 
 void PicturesTest::redrawingThePicturesReproducesTheCommittedPixels()
@@ -182,6 +186,12 @@ void PicturesTest::redrawingThePicturesReproducesTheCommittedPixels()
         const QString drawn = QDir(out.path()).filePath(name);
         const QString committed = QDir(VELMORA_COMMITTED_ASSETS).filePath(name);
         QVERIFY2(QFile::exists(committed), qPrintable(name + " is missing from assets/"));
+        // The scalable icon is text the tool writes from the drawing's
+        // shapes, with no antialiasing to stray: it must come out the same.
+        if (name.endsWith(".svg")) {
+            QVERIFY2(readAll(drawn) == readAll(committed), qPrintable(name + " differs" + advice));
+            continue;
+        }
         if (!name.endsWith(".ico")) {
             const QString why = mismatch(QImage(drawn), QImage(committed), false);
             QVERIFY2(why.isEmpty(), qPrintable(name + " " + why + advice));
@@ -284,6 +294,32 @@ void PicturesTest::theIconFileReadsBackThroughQtsIconReader()
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(image.size(), QSize(kIconEntries[i].size, kIconEntries[i].size));
     }
+}
+
+void PicturesTest::theScalableIconIsASquareDrawingOfShapesWithNoPictureInside()
+{
+    const QByteArray svg = readAll(QDir(VELMORA_COMMITTED_ASSETS).filePath("icons/velmora.svg"));
+    QXmlStreamReader xml(svg);
+    QStringList elements;
+    QString viewBox;
+    QString title;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        elements.append(xml.name().toString());
+        if (xml.name() == QLatin1String("svg"))
+            viewBox = xml.attributes().value("viewBox").toString();
+        else if (xml.name() == QLatin1String("title"))
+            title = xml.readElementText();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(elements.value(0), QStringLiteral("svg"));
+    QCOMPARE(viewBox, QStringLiteral("0 0 256 256"));
+    QCOMPARE(title, QStringLiteral("Velmora"));
+    // A picture drawn into the generator would be embedded as pixels, which
+    // blur when a desktop scales the icon.
+    QVERIFY(!elements.contains(QStringLiteral("image")));
+    QVERIFY(elements.count(QStringLiteral("path")) >= 8);
 }
 
 QTEST_GUILESS_MAIN(PicturesTest)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A round played in the real window against a real audio server: every event
 // plays its clip, in order, and the window waits for each clip to end.
 #include "ApplicationSetup.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six embedded clips: their containers, lengths and decoding.
 #include "SoundBank.h"
 #include "WavDecoder.h"

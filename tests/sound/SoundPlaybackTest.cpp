@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synchronous playback against a real PulseAudio server; run it through
 // tests/support/with-pulseaudio.sh.
 #include "ClipPlayer.h"

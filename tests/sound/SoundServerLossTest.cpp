@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio server dying, in the middle of a clip or while the game is idle,
 // and coming back; run it through tests/support/with-pulseaudio.sh.
 #include "ClipPlayer.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playback on a machine without an audio server: every clip returns at once.
 // Runs with PULSE_SERVER naming a socket that does not exist.
 #include "ClipPlayer.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the help page address that a program installed in the given folder
 // would open, using the same resolution and the same compiled-in locations as
 // the program itself. The install test runs it against a temporary prefix.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program on the X display of with-xvfb.sh with no network at
 # all (a network namespace of its own, which takes root) and no browser to
 # hand the page to. F1 must open the program's own help window "Ayuda de

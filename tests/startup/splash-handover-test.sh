@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on the X display of with-xvfb.sh and watches its
 # windows every 20 ms: the frameless splash must come first, the main window
 # (titled "VELMORA ...") seconds later, and from the splash's first

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the names of a program's viewable top-level windows, one per line,
 // as they stand at one single moment: the X server is grabbed while the
 // windows are read, so a window being mapped while another is unmapped is

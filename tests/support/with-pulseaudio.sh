@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command against a private, headless PulseAudio server.
 #
 #   tests/support/with-pulseaudio.sh [--suspend-on-idle] <command> [argument...]

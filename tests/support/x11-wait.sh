@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Waiting for the program's windows on an X display, for the scripts that
 # drive the real program. Source it; each wait polls every 20 ms and gives up
 # only after a deadline long enough for a busy machine or a sanitized build,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a round on the real program in a real X window: starts it, waits for
 # the main window after the splash, starts a round with Enter on the play
 # button, types every letter and digit, and reads the window caption, which

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays rounds of the running game by keyboard and checks, through AT-SPI,
 that a screen reader hears the board, the strikes, the figure, the score and
 the answer line as a sighted player sees them, and that it is told of each

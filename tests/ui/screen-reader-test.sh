@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real program through a screen reader's eyes: on a private D-Bus
 # session with its own accessibility bus, starts the program, waits for the
 # main window after the splash and hands over to a script beside this one

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Synthesises the game's six sound clips with sox, encodes the three MPEG ones
 # with lame and writes assets/sounds/101.wav ... 106.wav.
 #

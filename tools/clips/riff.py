@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the game's clips into WAV containers byte by byte.
 
 The sound bank expects every clip in an exact layout (which chunks, in which

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cuts the game's three faces out of Debian's font packages, down to the
 # characters the game writes with them, and writes them to assets/fonts:
 #

@@ -1,5 +1,8 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramIcon.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -80,12 +83,23 @@ void paintPad(QPainter &painter)
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(kBinding);
+    // The binding is the top strip of a rounded rectangle inside the pad's
+    // border. An SVG drawing keeps no clipping, so there the strip is cut out
+    // as a shape of its own; the pictures keep the clipped drawing they were
+    // made with.
     QPainterPath binding;
     binding.addRoundedRect(pad.adjusted(4.0, 4.0, -4.0, 0.0), 8.0, 8.0);
-    painter.save();
-    painter.setClipRect(QRectF(pad.left(), pad.top(), pad.width(), 28.0));
-    painter.drawPath(binding);
-    painter.restore();
+    const QRectF strip(pad.left(), pad.top(), pad.width(), 28.0);
+    if (painter.paintEngine()->type() == QPaintEngine::SVG) {
+        QPainterPath cut;
+        cut.addRect(strip);
+        painter.drawPath(binding.intersected(cut));
+    } else {
+        painter.save();
+        painter.setClipRect(strip);
+        painter.drawPath(binding);
+        painter.restore();
+    }
 
     painter.setPen(QPen(kRule, 6.0));
     for (double y = 84.0; y < pad.bottom() - 8.0; y += 24.0)

@@ -1,16 +1,20 @@
+// SPDX-FileCopyrightText: 2026 VASTREL
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture and the program icon of the game into a directory:
 //   draw_pictures OUTPUT_DIR
 // writes OUTPUT_DIR/pictures/NAME.png and NAME@SCALEx.png for every scale the
-// pictures are drawn for, OUTPUT_DIR/icons/velmora.ico and
-// OUTPUT_DIR/icons/velmora-SIZE.png. The drawing depends on nothing but this
-// code, so running it again reproduces the same pictures (on another
-// processor, up to a level in a few antialiased edge pixels).
+// pictures are drawn for, OUTPUT_DIR/icons/velmora.ico,
+// OUTPUT_DIR/icons/velmora-SIZE.png and OUTPUT_DIR/icons/velmora.svg. The
+// drawing depends on nothing but this code, so running it again reproduces
+// the same pictures (on another processor, up to a level in a few
+// antialiased edge pixels) and the same SVG.
 
 #include "Clapperboard.h"
 #include "FilmStrip.h"
 #include "IcoFile.h"
 #include "PictureScales.h"
 #include "ProgramIcon.h"
+#include "ScalableIcon.h"
 #include "Speaker.h"
 #include "SplashTitle.h"
 
@@ -75,7 +79,8 @@ bool drawIcons(const QDir &icons)
         if (!writePng(icons.filePath(QStringLiteral("velmora-%1.png").arg(size)), image))
             return false;
     }
-    return writeFile(icons.filePath("velmora.ico"), ico.bytes());
+    return writeFile(icons.filePath("velmora.ico"), ico.bytes())
+        && writeFile(icons.filePath("velmora.svg"), drawScalableIcon());
 }
 
 } // namespace

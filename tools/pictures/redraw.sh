@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds draw_pictures on its own in a temporary folder and redraws every picture
 # and the program icon into assets/. Commit the result: the test in
 # tests/pictures checks that the committed pictures are what the tool draws.

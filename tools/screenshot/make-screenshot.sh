@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Photographs a round in progress for the README and the software centres:
 # starts the built program on the X display of with-xvfb.sh, waits for the
 # main window after the splash, starts a round, types a few letters (common

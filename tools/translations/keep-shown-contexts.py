@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 VASTREL
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Keeps, of a Qt translation in .ts form, only what the game can show.
 
 The game carries Qt's Spanish translation for the texts of Qt's own that it
