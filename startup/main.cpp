@@ -23,12 +23,12 @@
 
 int main(int argc, char* argv[])
 {
-    // Each sound clip is decoded into a buffer of a few hundred KiB just
-    // before it plays, and freed after it. The C library raises the size from
-    // which it maps a block of its own to the size of the first such block
-    // freed; later clips then come from the heap and leave it swollen. Fixed
-    // at its default, every large block goes back to the system when freed:
-    // about 0.2 MiB less resident in the middle of a round.
+    // Each sound clip is decoded into a large buffer of its own just before
+    // it plays, and freed after it. The C library raises the size from which
+    // it maps a block of its own to the size of the first such block freed;
+    // later clips then come from the heap and leave it swollen. Fixed at its
+    // default, every large block goes back to the system when freed, so the
+    // memory of a round does not grow with the clips it has played.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 
     // The command line is read before Qt needs a display, so --help and a

@@ -29,9 +29,9 @@ void prepareMainWindow(QApplication& app)
 {
     static std::once_flag prepared;
     std::call_once(prepared, [&app] {
-        // Adding the faces reads the system's font configuration, about 10 ms
-        // that the splash's first picture, which writes nothing, need not
-        // wait for; its full stops and banner come half a second later.
+        // Adding the faces reads the system's font configuration, which the
+        // splash's first picture, which writes nothing, need not wait for;
+        // its full stops and banner come half a second later.
         // Menus, tooltips, message boxes and the help window keep the
         // desktop's font, family and size; only the game's own surface,
         // buttons and answer box are written in the game's faces.
@@ -43,9 +43,9 @@ void prepareMainWindow(QApplication& app)
         if (translator->load(QStringLiteral(":/translations/qtbase_es.qm")))
             QApplication::installTranslator(translator);
 
-        // Every window made with an icon decodes all its sizes and sends them
-        // to the window system: about 2.5 ms that the splash's first picture
-        // need not wait for.
+        // Every window made with an icon decodes its sizes and sends them to
+        // the window system, which the splash's first picture need not wait
+        // for.
         QApplication::setWindowIcon(QIcon(new ProgramIconEngine));
     });
 }

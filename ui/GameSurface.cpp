@@ -164,7 +164,7 @@ void GameSurface::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), kWindowColour);
     // Every pixel of the background picture is the same grey, so it is
-    // painted as that colour: holding it decoded would cost 194 KiB.
+    // painted as that colour rather than held decoded.
     painter.fillRect(layout::backgroundPicture, kBackgroundPictureGrey);
 
     // From the bottom of the stack up: the board, the gallows and its figure,
@@ -178,7 +178,7 @@ void GameSurface::paintEvent(QPaintEvent*)
     painter.fillRect(layout::Shape2, Qt::black);
     painter.fillRect(layout::Shape2.adjusted(1, 1, -1, -1), kScoreBand);
     painter.fillRect(layout::lblScore, kScoreBand);
-    drawLabel(painter, layout::lblScore, qtText(controls_.lblScoreCaption), gameFont(Face::Calibri, 15.75), Qt::black,
+    drawLabel(painter, layout::lblScore, qtText(controls_.lblScoreCaption), gameFont(Face::Sans, 15.75), Qt::black,
               Qt::AlignRight);
     painter.fillRect(layout::shpPlayer, Qt::black);
     paintBanner(painter);

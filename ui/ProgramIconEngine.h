@@ -8,9 +8,8 @@ namespace velmora {
 
 // The program icon, read from its PNG at each size only when a window asks
 // for it and not kept afterwards. The window system keeps its own copy of a
-// window's icon, so holding every size decoded (about 380 KiB, most of it the
-// 256-pixel one) for the rest of the run would serve nothing; a new window
-// pays about half a millisecond per size instead.
+// window's icon, so holding every size decoded for the rest of the run would
+// serve nothing; a new window reads the sizes it shows instead.
 class ProgramIconEngine : public QIconEngine {
 public:
     ProgramIconEngine() = default;
