@@ -64,7 +64,7 @@ QFont gameFont(Face face, double points)
         font.setFamilies(withFallback(QStringLiteral("Velmora Rounded")));
         font.setWeight(QFont::Bold);
         break;
-    case Face::Calibri:
+    case Face::Sans:
         font.setFamilies(withFallback(QStringLiteral("Velmora Sans")));
         break;
     case Face::ComicBold:

@@ -10,7 +10,11 @@ namespace velmora {
 // per inch so that text fits its twip-sized boxes on every screen. Everything
 // around the game (menus, tooltips, dialogs, help) is written in the
 // desktop's font instead.
-enum class Face { Rounded, Calibri, ComicBold };
+enum class Face {
+    Rounded,   // Velmora Rounded, bold: buttons, board, strike boxes, answer box
+    Sans,      // Velmora Sans: the score and the splash's product word
+    ComicBold, // Comic Neue, bold: the figure's eyes
+};
 
 // Asking for a face adds the game's three faces, carried inside the
 // executable, the first time: text never falls back to another face, and a

@@ -30,7 +30,7 @@ QImage drawSplashTitle(double scale)
     const QString word = QStringLiteral("VELMORA");
     // The product word is wider than its box at its nominal size; it is made
     // just small enough to stay whole on the black half of the clapperboard.
-    const QFont wordFont = fittedFont(gameFont(Face::Calibri, 26.25), word, splash::lblWordBox.width());
+    const QFont wordFont = fittedFont(gameFont(Face::Sans, 26.25), word, splash::lblWordBox.width());
     const QFont markFont = gameFont(Face::Rounded, splash::markPoints);
     if (!isFace(wordFont, QStringLiteral("Velmora Sans")) || !isFace(markFont, QStringLiteral("Velmora Rounded")))
         return {};

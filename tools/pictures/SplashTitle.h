@@ -8,7 +8,7 @@ namespace velmora {
 
 // The splash window's title, the size of the window (times the scale it is
 // drawn for) and transparent but for the product word "VELMORA" in the
-// Calibri-like face, fitted to its box, and the letter "Q" of the maker's
+// game's sans face, fitted to its box, and the letter "Q" of the maker's
 // mark in the rounded face, both white. The window draws it over the black
 // body of the clapperboard and writes the mark's full stops after the letter.
 // The game's faces must be loadable, else it returns a null image.
