@@ -131,12 +131,12 @@ void Game::onTimer(TimerId id)
     case TimerId::tmrHanged: tmrHanged_Timer(); break;
     case TimerId::tmrStrike: tmrStrike_Timer(); break;
     case TimerId::tmrScore: tmrScore_Timer(); break;
-    case TimerId::tmrSound1: playCue(id, SoundClip::SeventhMiss); break;
-    case TimerId::tmrSound2: playCue(id, SoundClip::NewTitle); break;
-    case TimerId::tmrSound3: playCue(id, SoundClip::RoundLost); break;
-    case TimerId::tmrSound4: playCue(id, SoundClip::Miss); break;
-    case TimerId::tmrSound5: playCue(id, SoundClip::RoundWon); break;
-    case TimerId::tmrSound6: playCue(id, SoundClip::LetterFound); break;
+    case TimerId::tmrSound1:
+    case TimerId::tmrSound2:
+    case TimerId::tmrSound3:
+    case TimerId::tmrSound4:
+    case TimerId::tmrSound5:
+    case TimerId::tmrSound6: playCue(id); break;
     }
 }
 

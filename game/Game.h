@@ -113,7 +113,7 @@ private:
     void tmrHanged_Timer();
     void tmrStrike_Timer();
     void tmrScore_Timer();
-    void playCue(TimerId id, SoundClip clip);
+    void playCue(TimerId id);
 
     void layOutTitle();
     void setStrikeColour(BoxColour colour);

@@ -21,7 +21,7 @@ void Game::tmrHanged_Timer()
     figure.prt5.Visible = filled(5);
     figure.prt6.Visible = filled(6);
 
-    if (filled(7)) {
+    if (filled(kFrightStrike)) {
         figure.prt7.Caption = U"o o";
         figure.Line4.Visible = true;
         figure.Line5.Visible = true;
@@ -30,7 +30,7 @@ void Game::tmrHanged_Timer()
         figure.prt7.Visible = false;
     }
 
-    if (filled(8)) {
+    if (filled(kHangingStrike)) {
         figure.hang();
         setStrikeColour(BoxColour::DarkRed);
         controls_.lblWordsVisible = true;

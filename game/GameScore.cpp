@@ -35,12 +35,12 @@ void Game::Strikes()
         return;
 
     const auto box = freeBox - controls_.lblStrike.begin() + 1;
-    if (box == kStrikeBoxes) {
+    if (box == kHangingStrike) {
         freeBox->Caption = round_.GuessChar;
         loseRound();
         return;
     }
-    startCue(box == 7 ? TimerId::tmrSound1 : TimerId::tmrSound4);
+    startCue(box == kFrightStrike ? TimerId::tmrSound1 : TimerId::tmrSound4);
     freeBox->Caption = round_.GuessChar;
     RedColor();
 }

@@ -11,13 +11,13 @@ void Game::startCue(TimerId id)
         setTimer(id, true);
 }
 
-void Game::playCue(TimerId id, SoundClip clip)
+void Game::playCue(TimerId id)
 {
     // The letter-found clip gives way to the round-won clip when that letter
     // completed the title.
     const bool skip = id == TimerId::tmrSound6 && round_.RevealedCount == round_.LettersLeft;
     if (!skip)
-        services_.sound.play(clip);
+        services_.sound.play(cueClip(id));
     setTimer(id, false);
 }
 

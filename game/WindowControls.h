@@ -13,6 +13,11 @@ namespace velmora {
 inline constexpr int kBoardCells = 42;
 inline constexpr int kBoardColumns = 14;
 inline constexpr int kStrikeBoxes = 8;
+// Strike boxes are numbered 1 to 8 in the order misses fill them. A miss into
+// the seventh frightens the figure and has a clip of its own; a miss into the
+// eighth, the last, hangs it and loses the round.
+inline constexpr int kFrightStrike = 7;
+inline constexpr int kHangingStrike = kStrikeBoxes;
 inline constexpr int kAnswerMaxLength = 42;
 
 // Colours as 0x00BBGGRR values.
