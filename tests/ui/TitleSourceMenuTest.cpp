@@ -65,16 +65,6 @@ std::shared_ptr<bool> pickFile(const QString& path)
     });
 }
 
-// Sends the key events that type a text, one character a key, accented
-// letters included.
-void typeText(QWidget* widget, const QString& text)
-{
-    for (QChar c : text) {
-        const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
-        QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
-    }
-}
-
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
     QFile file(dir.filePath(name));

@@ -79,4 +79,12 @@ std::shared_ptr<MessageBoxAnswer> answerNextMessageBox(QMessageBox::StandardButt
     return answer;
 }
 
+void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) {
+        const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
+    }
+}
+
 } // namespace velmora

@@ -68,4 +68,8 @@ struct MessageBoxAnswer {
 };
 std::shared_ptr<MessageBoxAnswer> answerNextMessageBox(QMessageBox::StandardButton button);
 
+// Sends the key events that type a text, one character a key, accented
+// letters included.
+void typeText(QWidget* widget, const QString& text);
+
 } // namespace velmora
