@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Playback.h"
+#include "SoundOutput.h"
 
 #include <QMetaType>
 #include <QTest>
@@ -28,6 +29,24 @@ inline bool blockedForItsLength(qint64 elapsedMs, qint64 nominalMs)
     constexpr qint64 kLateAllowanceMs = 3000;
     return elapsedMs >= nominalMs * 85 / 100 && elapsedMs <= nominalMs + kLateAllowanceMs;
 }
+
+// Each clip's length as it is carried, in milliseconds.
+constexpr qint64 nominalMs(SoundClip clip)
+{
+    switch (clip) {
+    case SoundClip::SeventhMiss: return 1332;
+    case SoundClip::NewTitle: return 1149;
+    case SoundClip::RoundLost: return 903;
+    case SoundClip::Miss: return 534;
+    case SoundClip::RoundWon: return 1617;
+    case SoundClip::LetterFound: return 784;
+    }
+    return 0;
+}
+
+// What a busy machine may add to a clip given up after its length and the
+// give-up.
+inline constexpr qint64 kGivenUpAllowanceMs = 1500;
 
 // Far less than the shortest clip, 534 ms: what returns within it did not
 // wait for a clip to play.

@@ -43,19 +43,6 @@ private:
     ClipPlayer player_{kPatientGiveUp};
 };
 
-qint64 nominalMs(SoundClip clip)
-{
-    switch (clip) {
-    case SoundClip::SeventhMiss: return 1332;
-    case SoundClip::NewTitle: return 1149;
-    case SoundClip::RoundLost: return 903;
-    case SoundClip::Miss: return 534;
-    case SoundClip::RoundWon: return 1617;
-    case SoundClip::LetterFound: return 784;
-    }
-    return 0;
-}
-
 } // namespace
 
 class RoundSoundTest : public QObject {

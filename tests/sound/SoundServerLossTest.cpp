@@ -22,8 +22,8 @@ using velmora::test::PrivateServer;
 
 namespace {
 
-constexpr qint64 kRoundWonMs = 1617;
-constexpr qint64 kLetterFoundMs = 784;
+constexpr qint64 kRoundWonMs = velmora::nominalMs(SoundClip::RoundWon);
+constexpr qint64 kLetterFoundMs = velmora::nominalMs(SoundClip::LetterFound);
 constexpr qint64 kKillAfterMs = 500;
 // Far less than the 1117 ms of the clip still to come at the kill, with room
 // for a busy machine.

@@ -21,11 +21,8 @@ using velmora::test::PrivateServer;
 
 namespace {
 
-constexpr qint64 kRoundLostMs = 903;
-constexpr qint64 kLetterFoundMs = 784;
-// What a busy machine may add to a clip given up after its length and the
-// give-up.
-constexpr qint64 kGivenUpAllowanceMs = 1500;
+constexpr qint64 kRoundLostMs = velmora::nominalMs(SoundClip::RoundLost);
+constexpr qint64 kLetterFoundMs = velmora::nominalMs(SoundClip::LetterFound);
 
 } // namespace
 
@@ -53,7 +50,7 @@ private slots:
         QCOMPARE(player.Reproducir_Sonido(bank.clip(SoundClip::RoundLost)), Playback::GivenUp);
         const qint64 givenUp = clock.elapsed();
         qInfo("a clip of %lld ms on the stopped server was given up after %lld ms", kRoundLostMs, givenUp);
-        QVERIFY2(givenUp >= kRoundLostMs + giveUp * 9 / 10 && givenUp <= kRoundLostMs + giveUp + kGivenUpAllowanceMs,
+        QVERIFY2(givenUp >= kRoundLostMs + giveUp * 9 / 10 && givenUp <= kRoundLostMs + giveUp + velmora::kGivenUpAllowanceMs,
                  qPrintable(QString::number(givenUp)));
 
         // Every clip, long or short, is skipped without waiting.
