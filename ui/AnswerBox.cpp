@@ -55,7 +55,7 @@ void AnswerBox::keyPressEvent(QKeyEvent* event)
 
 void AnswerBox::keyReleaseEvent(QKeyEvent* event)
 {
-    repeats_.isRepeat(*event);
+    repeats_.released(*event);
     QLineEdit::keyReleaseEvent(event);
 }
 

@@ -85,7 +85,7 @@ void FlatButton::keyPressEvent(QKeyEvent* event)
 
 void FlatButton::keyReleaseEvent(QKeyEvent* event)
 {
-    repeats_.isRepeat(*event);
+    repeats_.released(*event);
     event->accept();
 }
 

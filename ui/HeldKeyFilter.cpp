@@ -29,8 +29,14 @@ bool HeldKeyFilter::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || (widget != window_ && !window_->isAncestorOf(widget)))
         return false;
-    if (!repeats_.isRepeat(*static_cast<QKeyEvent*>(event)))
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (type == QEvent::KeyRelease) {
+        repeats_.released(key);
+        if (!key.isAutoRepeat())
+            return false;
+    } else if (!repeats_.isRepeat(key)) {
         return false;
+    }
     // Taken here: a shortcut override accepted keeps the shortcuts from
     // seeing the repeat, and the key itself then goes no further.
     event->accept();

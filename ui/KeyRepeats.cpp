@@ -6,17 +6,18 @@
 
 namespace velmora {
 
-bool KeyRepeats::isRepeat(const QKeyEvent& event)
+void KeyRepeats::released(const QKeyEvent& release)
 {
-    if (event.type() == QEvent::KeyRelease) {
-        releasedKey_ = event.key();
-        releasedAt_ = event.timestamp();
-        return event.isAutoRepeat();
-    }
+    releasedKey_ = release.key();
+    releasedAt_ = release.timestamp();
+}
+
+bool KeyRepeats::isRepeat(const QKeyEvent& press) const
+{
     // Events made up by the program itself carry no time at all.
     const bool releasedThisInstant =
-        event.timestamp() != 0 && event.key() == releasedKey_ && event.timestamp() == releasedAt_;
-    return event.isAutoRepeat() || releasedThisInstant;
+        press.timestamp() != 0 && press.key() == releasedKey_ && press.timestamp() == releasedAt_;
+    return press.isAutoRepeat() || releasedThisInstant;
 }
 
 } // namespace velmora

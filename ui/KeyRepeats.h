@@ -17,10 +17,12 @@ namespace velmora {
 // the same millisecond.
 class KeyRepeats {
 public:
-    // Give it every key press, release and shortcut override, in order. For
-    // a press or an override: whether it repeats a held key; for a release:
-    // whether it is marked as a repeat's.
-    bool isRepeat(const QKeyEvent& event);
+    // Give it every key release the widget (or window) receives, in order
+    // with the presses, so that it knows which key was let go and when.
+    void released(const QKeyEvent& release);
+
+    // Whether a key press or shortcut override repeats a held key.
+    bool isRepeat(const QKeyEvent& press) const;
 
 private:
     int releasedKey_ = 0;
