@@ -41,11 +41,6 @@ public:
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
-    // Whether a clip would be offered to the server now; false while backing
-    // off from a server that has not answered since a clip was given up. It
-    // handles what the server has sent meanwhile and never waits.
-    bool listening();
-
     // Plays the clip to its end. Returns at once when there is no server or
     // while backing off, as soon as the server goes away mid-clip, and at the
     // latest the give-up after the clip's length when the server stops
@@ -75,6 +70,10 @@ private:
     void giveUp();
     // Handles whatever the server has sent, without waiting.
     void poll();
+    // Whether a clip is offered to the server now; false while backing off
+    // from a server that has not answered since a clip was given up. It
+    // handles what the server has sent meanwhile and never waits.
+    bool listening();
 
     // Runs the main loop until `done` holds, the connection fails or the
     // deadline passes.
