@@ -25,7 +25,7 @@ def pump_events():
         pass
 
 
-def wait_for(what, read, accept, seconds=10.0):
+def wait_for(what, read, accept, seconds=15.0):
     deadline = time.monotonic() + seconds
     value = read()
     while not accept(value):
@@ -44,6 +44,24 @@ def application():
     return None
 
 
+def find(accept, root=None):
+    """The first object below root (the program, unless given) that accept
+    takes, or None."""
+    def walk(node):
+        for child in node:
+            if child is None:
+                continue
+            if accept(child):
+                return child
+            found = walk(child)
+            if found is not None:
+                return found
+        return None
+
+    root = root if root is not None else application()
+    return walk(root) if root is not None else None
+
+
 class Game:
     """The parts of the game's window that a screen reader reads."""
 
@@ -58,18 +76,7 @@ class Game:
                                         lambda o: o is not None)
 
     def find(self, name):
-        def walk(node):
-            for child in node:
-                if child is None:
-                    continue
-                if child.name == name:
-                    return child
-                found = walk(child)
-                if found is not None:
-                    return found
-            return None
-
-        return walk(self.app)
+        return find(lambda o: o.name == name, self.app)
 
     def text(self, name):
         t = self.parts[name].queryText()

@@ -15,55 +15,13 @@ Every round is lost by typing eight digits that no title holds.
 import re
 import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
+
+from game_reader import fail, find, wait_for
 
 WINDOW, MODE, TITLES = sys.argv[1], sys.argv[2], sys.argv[3].split("|")
 MISSES = [d for d in "0123456789" if not any(d in t for t in TITLES)][:8]
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
-
-
-def wait_for(what, read, accept, seconds=15.0):
-    deadline = time.monotonic() + seconds
-    value = read()
-    while not accept(value):
-        if time.monotonic() > deadline:
-            fail("%s: still %r" % (what, value))
-        context = GLib.MainContext.default()
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
-        value = read()
-    return value
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "Velmora":
-            return app
-    return None
-
-
-def find(accept):
-    def walk(node):
-        for child in node:
-            if child is None:
-                continue
-            if accept(child):
-                return child
-            found = walk(child)
-            if found is not None:
-                return found
-        return None
-
-    app = application()
-    return walk(app) if app is not None else None
 
 
 def named(name):

@@ -22,6 +22,7 @@ mode=$1
 program=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/x11-wait.sh"
+source "$here/accessibility-bus.sh"
 
 if [ -z "${VELMORA_PRIVATE_SESSION:-}" ]; then
   exec dbus-run-session -- env VELMORA_PRIVATE_SESSION=1 "$0" "$@"
@@ -48,13 +49,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-pids+=($!)
-for _ in $(seq 1 250); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-    >/dev/null 2>&1 && break
-  sleep 0.02
-done
+start_accessibility_bus
 
 # Starts the program with the given arguments, its standard error in
 # $work/stderr.txt, and sets $pid and $window.
