@@ -158,6 +158,7 @@ private slots:
         QCOMPARE(errorsFor(QFile::encodeName(file.fileName()).toStdString(), &titles),
                  QStringLiteral("velmora: Se juega con el único título de «clase.txt»: se jugará siempre el mismo título.\n"));
         QVERIFY(titles.has_value());
+        QCOMPARE(QString::fromStdString(titles->file()), file.fileName());
     }
 
     void aFileThatCannotBeUsedIsReportedAndVelmorasTitlesArePlayed()
