@@ -26,6 +26,21 @@ char32_t plainVowel(char32_t c)
     }
 }
 
+// The plain letter of an accented vowel that a Spanish or international
+// keyboard types (grave, acute, circumflex or diaeresis), in the vowel's own
+// case; 0 for any other character. "ñ" is a letter of its own, not folded.
+char32_t plainLetter(char32_t c)
+{
+    static constexpr std::u32string_view accented = U"àáâäèéêëìíîïòóôöùúûü";
+    static constexpr std::u32string_view plain = U"aaaaeeeeiiiioooouuuu";
+    constexpr char32_t kCaseOffset = 0x20; // between a Latin-1 capital and its small letter
+    const bool capital = c >= U'À' && c <= U'Ü';
+    const std::size_t at = accented.find(capital ? c + kCaseOffset : c);
+    if (at == std::u32string_view::npos)
+        return 0;
+    return capital ? plain[at] - kCaseOffset : plain[at];
+}
+
 } // namespace
 
 char32_t toUpperLatin1(char32_t c)
@@ -61,8 +76,10 @@ int Verificar_Tecla(int keyCode, bool boxIsEmpty)
         U"1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnñopqrstuvwxyzÑ \b";
     if (keyCode <= 0 || keyCode > 0xFF)
         return 0;
+    const char32_t plain = plainLetter(static_cast<char32_t>(keyCode));
+    const char32_t c = plain != 0 ? plain : static_cast<char32_t>(keyCode);
     const std::u32string_view allowed = boxIsEmpty ? firstCharacter : laterCharacter;
-    return allowed.find(static_cast<char32_t>(keyCode)) != std::u32string_view::npos ? keyCode : 0;
+    return allowed.find(c) != std::u32string_view::npos ? static_cast<int>(c) : 0;
 }
 
 std::u32string admitToAnswerBox(std::u32string_view arriving, bool boxIsEmpty, std::size_t kept)
@@ -73,8 +90,9 @@ std::u32string admitToAnswerBox(std::u32string_view arriving, bool boxIsEmpty, s
         if (kept + admitted.size() >= kRoom)
             break;
         const bool empty = boxIsEmpty && admitted.empty();
-        if (c != kBackspace && c <= 0xFF && Verificar_Tecla(static_cast<int>(c), empty) != 0)
-            admitted.push_back(c);
+        const int taken = c != kBackspace && c <= 0xFF ? Verificar_Tecla(static_cast<int>(c), empty) : 0;
+        if (taken != 0)
+            admitted.push_back(static_cast<char32_t>(taken));
     }
     return admitted;
 }

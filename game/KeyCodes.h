@@ -19,14 +19,17 @@ inline constexpr int kKeyAnswer = '!';
 char32_t guessForKey(int keyCode);
 
 // The answer box's key filter: digits, letters, "ñ" and "Ñ", Backspace, and a
-// space once the box holds text. Returns the key code if the box takes it,
-// else 0.
+// space once the box holds text. An accented vowel (á à â ä, the same over
+// e i o u, in either case) is taken as its plain vowel in the same case, so
+// that a title typed with its accents is the title. Returns the code of the
+// character the box takes, else 0.
 int Verificar_Tecla(int keyCode, bool boxIsEmpty);
 
 // What the answer box takes of a text that arrives in it at once, pasted,
 // dropped or committed by an input method: each character in turn, as if it
 // had been typed, through Verificar_Tecla (so a space only once the box holds
-// text), and no more than fits beside the `kept` characters the box keeps.
+// text, and "á" as "a"), and no more than fits beside the `kept` characters
+// the box keeps.
 // `boxIsEmpty` tells whether the box was empty before the text arrived.
 // Backspace and every other character are dropped.
 std::u32string admitToAnswerBox(std::u32string_view arriving, bool boxIsEmpty, std::size_t kept);

@@ -14,7 +14,7 @@ LoadedTitleList loadTitleList(const std::string& path)
     LoadedTitleList loaded;
     loaded.report = titleListReport(name, reading);
     if (reading.usable())
-        loaded.list.emplace(name, std::move(reading.titles));
+        loaded.list.emplace(name, std::move(reading.titles), path);
     return loaded;
 }
 

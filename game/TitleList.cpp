@@ -8,9 +8,10 @@
 
 namespace velmora {
 
-TitleList::TitleList(std::u32string name, std::vector<std::u32string> titles)
+TitleList::TitleList(std::u32string name, std::vector<std::u32string> titles, std::string file)
     : name_(std::move(name))
     , titles_(std::move(titles))
+    , file_(std::move(file))
 {
     if (titles_.empty())
         throw std::invalid_argument("a title list needs at least one title");

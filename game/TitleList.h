@@ -12,15 +12,17 @@
 namespace velmora {
 
 // A list of the players' own titles that rounds are drawn from instead of
-// the built-in catalogue, with the name it goes by in the window caption.
+// the built-in catalogue, with the name it goes by in the window caption and
+// the path of the file it was read from (empty for a list made otherwise).
 class TitleList {
 public:
     // Every title must be playable by the title rule, and there must be at
     // least one.
-    TitleList(std::u32string name, std::vector<std::u32string> titles);
+    TitleList(std::u32string name, std::vector<std::u32string> titles, std::string file = {});
 
     const std::u32string& name() const { return name_; }
     const std::vector<std::u32string>& titles() const { return titles_; }
+    const std::string& file() const { return file_; }
 
     // Draws the title of a round with one random value: every title of the
     // list is equally likely, except that the one drawn last never comes
@@ -32,6 +34,7 @@ private:
 
     std::u32string name_;
     std::vector<std::u32string> titles_;
+    std::string file_;
     std::size_t last_ = kNone;
 };
 

@@ -30,14 +30,21 @@ std::u32string titleListReport(std::u32string_view name, const TitleListReading&
             text += U"\n\nNinguna línea se puede jugar:" + refusedLines(reading);
         return text;
     }
-    if (reading.refused.empty())
-        return {};
     const std::size_t count = reading.titles.size();
-    const std::u32string titles =
-        count == 1 ? U"el único título" : U"los " + decimalText(static_cast<long long>(count)) + U" títulos";
+    if (reading.refused.empty() && count > 1)
+        return {};
+    // A list of one title plays it every round, which the player could take
+    // for a fault unless told.
+    std::u32string text;
+    if (count == 1)
+        text = U"Se juega con el único título de " + quoted + U": se jugará siempre el mismo título.";
+    else
+        text = U"Se juega con los " + decimalText(static_cast<long long>(count)) + U" títulos de " + quoted + U".";
+    if (reading.refused.empty())
+        return text;
     const std::u32string lines =
         reading.refusedCount == 1 ? U"Esta línea no se puede jugar:" : U"Estas líneas no se pueden jugar:";
-    return U"Se juega con " + titles + U" de " + quoted + U".\n\n" + lines + refusedLines(reading);
+    return text + U"\n\n" + lines + refusedLines(reading);
 }
 
 } // namespace velmora

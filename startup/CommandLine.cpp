@@ -12,6 +12,7 @@ namespace velmora {
 namespace {
 
 constexpr std::string_view kTitlesOption = "--titulos";
+constexpr std::string_view kTitlesOptionJoined = "--titulos=";
 
 constexpr std::string_view kHelp =
     "Uso: velmora [--titulos FICHERO]\n"
@@ -42,18 +43,16 @@ CommandLine parseCommandLine(int argc, char* argv[])
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
             commandLine.request = CommandLine::Request::ShowHelp;
-        } else if (argument == kTitlesOption) {
-            if (i + 1 == argc) {
-                commandLine.request = CommandLine::Request::UsageError;
-                commandLine.error = "falta el nombre del fichero tras --titulos";
-                break;
-            }
-            commandLine.titleFile = argv[++i];
-        } else if (argument.starts_with(kTitlesOption) && argument[kTitlesOption.size()] == '=') {
-            commandLine.titleFile = argument.substr(kTitlesOption.size() + 1);
+        } else if (argument == kTitlesOption || argument.starts_with(kTitlesOptionJoined)) {
+            // The file's name is the next argument, or follows the "=";
+            // missing or empty, it is the same mistake either way.
+            if (argument == kTitlesOption)
+                commandLine.titleFile = i + 1 < argc ? argv[++i] : "";
+            else
+                commandLine.titleFile = argument.substr(kTitlesOptionJoined.size());
             if (commandLine.titleFile.empty()) {
                 commandLine.request = CommandLine::Request::UsageError;
-                commandLine.error = "falta el nombre del fichero tras --titulos=";
+                commandLine.error = "falta el nombre del fichero tras --titulos";
                 break;
             }
         } else {

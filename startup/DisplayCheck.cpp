@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DisplayCheck.h"
 
+#include <QApplication>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string_view>
 
 #include <unistd.h>
@@ -12,10 +15,6 @@
 namespace velmora {
 
 namespace {
-
-constexpr char kMessage[] = "velmora: no hay pantalla donde abrir la ventana; defina DISPLAY (X11) o "
-                            "WAYLAND_DISPLAY (Wayland) / no display to open the window on; set DISPLAY (X11) "
-                            "or WAYLAND_DISPLAY (Wayland)\n";
 
 std::string environment(const char* name)
 {
@@ -60,6 +59,82 @@ std::vector<std::string> platforms(const DisplaySettings& settings)
     return names;
 }
 
+// A value as the message shows it: on its one line, whatever it holds.
+std::string shown(std::string value)
+{
+    std::replace_if(value.begin(), value.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, '?');
+    return value;
+}
+
+struct Tried {
+    std::string spanish;
+    std::string english;
+};
+
+// A platform Qt tried, and the display it tried it on.
+Tried tried(const DisplaySettings& settings, const std::string& platform)
+{
+    if (platform == "xcb") {
+        const std::string option = optionValue(settings.arguments, "-display");
+        if (!option.empty())
+            return {"X11 en -display " + shown(option), "X11 on -display " + shown(option)};
+        if (!settings.display.empty())
+            return {"X11 en DISPLAY=" + shown(settings.display), "X11 on DISPLAY=" + shown(settings.display)};
+        return {"X11 sin DISPLAY", "X11 without DISPLAY"};
+    }
+    if (platform.starts_with("wayland")) {
+        std::string where;
+        if (!settings.waylandSocket.empty())
+            where = "WAYLAND_SOCKET=" + shown(settings.waylandSocket);
+        else if (!settings.waylandDisplay.empty())
+            where = "WAYLAND_DISPLAY=" + shown(settings.waylandDisplay);
+        if (where.empty())
+            return {"Wayland sin WAYLAND_DISPLAY", "Wayland without WAYLAND_DISPLAY"};
+        return {"Wayland en " + where, "Wayland on " + where};
+    }
+    return {"la plataforma «" + shown(platform) + "»", "the platform \"" + shown(platform) + "\""};
+}
+
+// Qt's messages while the application object is made, and the line that
+// takes their place should Qt give up. It outlives every call of Qt's.
+struct HeldMessages {
+    struct Message {
+        QtMsgType type;
+        std::string file;
+        int line;
+        std::string function;
+        std::string category;
+        QString text;
+    };
+
+    std::mutex mutex;
+    std::string failure;
+    std::vector<Message> messages;
+};
+
+HeldMessages held;
+
+void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const std::lock_guard lock(held.mutex);
+    if (type == QtFatalMsg) {
+        // Qt opened no platform and would abort: a setting of the desktop
+        // the player can mend, not a fault of the program, so the program
+        // says what was tried and ends without a core.
+        std::fputs(held.failure.c_str(), stderr);
+        _exit(1);
+    }
+    const auto orEmpty = [](const char* text) { return std::string(text != nullptr ? text : ""); };
+    held.messages.push_back(
+        {type, orEmpty(context.file), context.line, orEmpty(context.function), orEmpty(context.category), text});
+}
+
+const char* orNull(const std::string& text)
+{
+    return text.empty() ? nullptr : text.c_str();
+}
+
 } // namespace
 
 DisplaySettings DisplaySettings::ofProcess(int argc, const char* const* argv)
@@ -97,12 +172,45 @@ bool lacksDisplay(const DisplaySettings& settings)
     return true;
 }
 
-bool reportMissingDisplay(int argc, const char* const* argv)
+std::string displayFailureMessage(const DisplaySettings& settings)
 {
-    if (!lacksDisplay(DisplaySettings::ofProcess(argc, argv)))
-        return false;
-    std::fputs(kMessage, stderr);
-    return true;
+    std::string spanish;
+    std::string english;
+    for (const std::string& platform : platforms(settings)) {
+        const Tried one = tried(settings, platform);
+        spanish += (spanish.empty() ? "" : ", ") + one.spanish;
+        english += (english.empty() ? "" : ", ") + one.english;
+    }
+    std::string message = "velmora: no se puede abrir la ventana en ninguna pantalla (probado: " + spanish + ")";
+    if (lacksDisplay(settings))
+        message += "; defina DISPLAY (X11) o WAYLAND_DISPLAY (Wayland)";
+    message += " / cannot open the window on any display (tried: " + english + ")";
+    if (lacksDisplay(settings))
+        message += "; set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland)";
+    return message + "\n";
+}
+
+std::unique_ptr<QApplication> makeApplication(int& argc, char** argv)
+{
+    {
+        const std::lock_guard lock(held.mutex);
+        held.failure = displayFailureMessage(DisplaySettings::ofProcess(argc, argv));
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(holdBack);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+
+    std::vector<HeldMessages::Message> messages;
+    {
+        const std::lock_guard lock(held.mutex);
+        messages.swap(held.messages);
+    }
+    for (const HeldMessages::Message& message : messages) {
+        const QMessageLogContext context(orNull(message.file), message.line, orNull(message.function),
+                                         orNull(message.category));
+        qt_message_output(message.type, context, message.text);
+    }
+    return application;
 }
 
 } // namespace velmora

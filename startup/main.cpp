@@ -37,13 +37,13 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exitStatus = velmora::answerWithoutPlaying(commandLine, stdout, stderr))
         return *exitStatus;
 
-    // Without a display Qt would abort; the player is told what is missing.
-    if (velmora::reportMissingDisplay(commandLine.qtArgumentCount, commandLine.qtArguments.data()))
-        return 1;
+    // Where Qt can open no window it would abort; the player is told what
+    // was tried instead, and the program ends.
+    const std::unique_ptr<QApplication> application =
+        velmora::makeApplication(commandLine.qtArgumentCount, commandLine.qtArguments.data());
+    QApplication& app = *application;
 
     std::optional<velmora::TitleList> titles = velmora::titlesFromCommandLine(commandLine, stderr);
-
-    QApplication app(commandLine.qtArgumentCount, commandLine.qtArguments.data());
     velmora::prepareSplash();
 
     // The Help menu lives as long as the program, longer than the main window.

@@ -214,9 +214,13 @@ void GameSurface::paintGallows(QPainter& painter) const
     paintFigure(painter);
     drawLine(painter, twipLine(1090, 240, 720, 615), Qt::black, 2); // a black stroke along the brace's upper side
     drawLine(painter, twipLine(705, 800, 1265, 240), Qt::black, 2); // and one along its lower side
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(kDarkRed);
-    painter.drawRect(twipRect(0, 3720, 2775, 255).adjusted(0, 0, -1, -1)); // the ground
+    // The ground, with its black border one pixel inside its box, down to
+    // the window's bottom edge. Filled as whole pixels of the window rather
+    // than stroked, its border covers whole device pixels at any scale; a
+    // stroked one would leave a half-covered row of the grey panel below it.
+    const QRect ground = twipRect(0, 3720, 2775, 255);
+    painter.fillRect(ground, Qt::black);
+    painter.fillRect(ground.adjusted(1, 1, -1, -1), kDarkRed);
     drawOval(painter, twipRect(120, 3600, 2535, 255), bgr(0x00004080));    // the platform
     drawOval(painter, twipRect(600, 240, 135, 3375), kDarkRed);            // the post
     if (controls_.figure.prt8Visible)

@@ -64,7 +64,12 @@ void TitleSourceMenu::mnuTwoPlayers_Click()
 
 void TitleSourceMenu::mnuOwnTitles_Click()
 {
-    if (folder_.isEmpty())
+    // The file dialog opens in the folder of the list in use, wherever it
+    // was read from, else where the last list was picked.
+    const TitleList* inUse = handlers_.listInUse ? handlers_.listInUse() : nullptr;
+    if (inUse != nullptr && !inUse->file().empty())
+        folder_ = QFileInfo(QFile::decodeName(inUse->file().c_str())).absolutePath();
+    else if (folder_.isEmpty())
         folder_ = QDir::homePath();
     const QString path = QFileDialog::getOpenFileName(&window_, QStringLiteral("Títulos propios"), folder_,
                                                       QStringLiteral("Listas de títulos (*.txt);;Todos los ficheros (*)"));

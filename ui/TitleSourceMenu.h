@@ -29,6 +29,7 @@ public:
         std::function<void(std::u32string)> playTitle;
         std::function<void(TitleList)> useTitleList;
         std::function<void()> useCatalogue;
+        std::function<const TitleList*()> listInUse; // the players' list rounds are drawn from, if any
     };
 
     // Adds the items to the end of `menu`, each group after a separator of
@@ -47,7 +48,7 @@ private:
     QAction* mnuTwoPlayers_ = nullptr;
     QAction* mnuOwnTitles_ = nullptr;
     QAction* mnuVelmoraTitles_ = nullptr;
-    QString folder_; // where the file dialog opens: the last list's folder, else home
+    QString folder_; // where the file dialog opened last or a list was picked; home at first
 };
 
 } // namespace velmora

@@ -155,6 +155,7 @@ void frmVelmora::buildMenus()
             [this](std::u32string title) { handle([&] { game_.playTitle(title); }); },
             [this](TitleList list) { handle([&] { game_.useTitleList(std::move(list)); }); },
             [this] { handle([this] { game_.useCatalogue(); }); },
+            [this] { return game_.titleList(); },
         });
     mnuSounds_ = mnuMenu->addAction(QStringLiteral("&Mostrar sonidos"));
     mnuSounds_->setObjectName(QStringLiteral("mnuSounds"));

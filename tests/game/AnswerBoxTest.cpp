@@ -38,10 +38,23 @@ private slots:
         }
     }
 
-    void theBoxDiscardsSymbolsAccentsAndControlCodes()
+    void theBoxDiscardsSymbolsOtherMarkedLettersAndControlCodes()
     {
-        for (int key : std::initializer_list<int>{'!', '?', '.', '-', 0xE1, 0xC9, 0xFC, 22, 3, 27, 0, -5, 300})
+        // ã õ å ç ý Ã, × and ÷ among the vowels' codes, a lone acute.
+        for (int key : std::initializer_list<int>{'!', '?', '.', '-', 0xE3, 0xF5, 0xE5, 0xE7, 0xFD, 0xC3, 0xD7, 0xF7,
+                                                  0xB4, 22, 3, 27, 0, -5, 300})
             QCOMPARE(Verificar_Tecla(key, false), 0);
+    }
+
+    void theBoxTakesAnAccentedVowelAsItsPlainVowelInTheSameCase()
+    {
+        const std::u32string accented = U"àáâäèéêëìíîïòóôöùúûüÀÁÂÄÈÉÊËÌÍÎÏÒÓÔÖÙÚÛÜ";
+        for (std::size_t i = 0; i < accented.size(); ++i)
+            QCOMPARE(Verificar_Tecla(static_cast<int>(accented[i]), true), int{"aeiouAEIOU"[i / 4]});
+        GameHarness h;
+        h.startRound(U"LA MASCARA");
+        h.answer(U"La máscara");
+        QCOMPARE(h.controls().filledStrikeBoxes(), 0);
     }
 
     void theBoxHoldsAtMostFortyTwoCharacters()

@@ -53,7 +53,7 @@ QString brokenPromise(std::string_view bytes, const TitleListReading& reading)
         line = refused.line;
     }
     const bool told = !titleListReport(U"f.txt", reading).empty();
-    if (told != (!reading.usable() || !reading.refused.empty()))
+    if (told != (!reading.usable() || !reading.refused.empty() || reading.titles.size() == 1))
         return QStringLiteral("the player is told nothing of a refusal, or something of nothing");
     return {};
 }

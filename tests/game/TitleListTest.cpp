@@ -157,7 +157,8 @@ private slots:
         const TitleListReading reading = read(bytes);
         QCOMPARE(reading.refusedCount, std::size_t{17});
         QCOMPARE(reading.refused.size(), std::size_t{10});
-        QString expected = QStringLiteral("Se juega con el único título de «clase.txt».\n\nEstas líneas no se pueden jugar:");
+        QString expected = QStringLiteral("Se juega con el único título de «clase.txt»: se jugará siempre el mismo "
+                                          "título.\n\nEstas líneas no se pueden jugar:");
         for (int line = 2; line <= 11; ++line)
             expected += QStringLiteral("\nlínea %1: no tiene letras").arg(line);
         expected += QStringLiteral("\ny 7 más");

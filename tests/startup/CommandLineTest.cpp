@@ -122,17 +122,16 @@ private slots:
         QCOMPARE(out.text(), QString());
     }
 
-    void aTitlesOptionWithoutAFileEndsTheProgramWithAUsageError()
+    void aTitlesOptionWithoutAFileOrWithAnEmptyOneEndsTheProgramWithAUsageError()
     {
-        for (const char* option : {"--titulos", "--titulos="}) {
-            Arguments arguments({"velmora", option});
+        for (const QStringList& line : {QStringList{"velmora", "--titulos"}, QStringList{"velmora", "--titulos="},
+                                        QStringList{"velmora", "--titulos", ""}}) {
+            Arguments arguments(line);
             Captured out;
             Captured errors;
             QCOMPARE(answerWithoutPlaying(arguments.parse(), out.stream(), errors.stream()), std::optional<int>(2));
-            QCOMPARE(errors.text(),
-                     QStringLiteral("velmora: falta el nombre del fichero tras %1\n"
-                                    "Pruebe «velmora --help» para más información.\n")
-                         .arg(QString::fromLatin1(option)));
+            QCOMPARE(errors.text(), QStringLiteral("velmora: falta el nombre del fichero tras --titulos\n"
+                                                   "Pruebe «velmora --help» para más información.\n"));
             QCOMPARE(out.text(), QString());
         }
     }
@@ -156,8 +155,10 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("El sur del norte\n");
         file.close();
-        QCOMPARE(errorsFor(QFile::encodeName(file.fileName()).toStdString(), &titles), QString());
+        QCOMPARE(errorsFor(QFile::encodeName(file.fileName()).toStdString(), &titles),
+                 QStringLiteral("velmora: Se juega con el único título de «clase.txt»: se jugará siempre el mismo título.\n"));
         QVERIFY(titles.has_value());
+        QCOMPARE(QString::fromStdString(titles->file()), file.fileName());
     }
 
     void aFileThatCannotBeUsedIsReportedAndVelmorasTitlesArePlayed()

@@ -106,6 +106,18 @@ private slots:
         settings.arguments = {"velmora", "-display"};
         QVERIFY(lacksDisplay(settings));
     }
+
+    void theFailureNamesEveryPlatformTriedAndItsDisplayOnOneLine()
+    {
+        DisplaySettings settings = nothingSet();
+        settings.qpaPlatform = "wayland;bogus;xcb";
+        settings.display = ":9\n";
+        QCOMPARE(QString::fromStdString(velmora::displayFailureMessage(settings)),
+                 QStringLiteral("velmora: no se puede abrir la ventana en ninguna pantalla (probado: Wayland sin "
+                                "WAYLAND_DISPLAY, la plataforma «bogus», X11 en DISPLAY=:9?) / cannot open the window "
+                                "on any display (tried: Wayland without WAYLAND_DISPLAY, the platform \"bogus\", X11 "
+                                "on DISPLAY=:9?)\n"));
+    }
 };
 
 QTEST_APPLESS_MAIN(DisplayCheckTest)

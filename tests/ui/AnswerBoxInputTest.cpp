@@ -26,7 +26,7 @@ namespace {
 const QString kJunk = QStringLiteral("\u0001É l\u202Epa") + QString::fromUtf8("😀") + QStringLiteral("dr")
                       + QChar(QChar::Null) + QStringLiteral("i\tn\r\no!ñ?") + QChar(0xD800) + QStringLiteral("Ñ");
 // What a player typing kJunk key by key into an empty box would have got.
-const QString kTyped = QStringLiteral("lpadrinoñÑ");
+const QString kTyped = QStringLiteral("E lpadrinoñÑ");
 
 // A key press as the keyboard's auto-repeat sends it while the key is held.
 void pressHeld(QWidget* widget, Qt::Key key, const QString& text)
@@ -68,9 +68,8 @@ private slots:
         QTest::keyClick(o.box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(o.held(), kTyped);
 
-        // Once the box holds text, a space is taken like any letter.
         QTest::keyClick(o.box, Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(o.held(), kTyped + QStringLiteral(" lpadrinoñÑ"));
+        QCOMPARE(o.held(), kTyped + kTyped);
 
         QTest::mouseDClick(o.box, Qt::LeftButton);
         QCOMPARE(o.held(), QString());
@@ -105,7 +104,7 @@ private slots:
         QInputMethodEvent composed;
         composed.setCommitString(QStringLiteral(" ñ a\rá1"));
         QApplication::sendEvent(o.box, &composed);
-        QCOMPARE(o.held(), QStringLiteral("ñ a1"));
+        QCOMPARE(o.held(), QStringLiteral("ñ aa1"));
         QVERIFY(o.f.window->game().round().GameActive);
     }
 

@@ -194,6 +194,17 @@ private slots:
         const QList<QColor> across = runs(shown, {int(170 * ratio), row}, {1, 0}, int(30 * ratio));
         QVERIFY2(across == (QList<QColor>{kPanelGrey, Qt::black, kWindowColour}), qPrintable(describe(across)));
     }
+
+    void theGroundsBlackEdgeIsTheBottomRowOfTheGallowsPanel()
+    {
+        // Up from the last row of device pixels wholly inside the window: no
+        // grey of the panel, nor grey blended with black, below the ground.
+        WindowFixture f;
+        const qreal ratio = ratioOf(f);
+        const QPoint bottom(int(100 * ratio), int(f.surface()->height() * ratio) - 1);
+        const QList<QColor> up = runs(devicePixels(f), bottom, {0, -1}, int(10 * ratio));
+        QVERIFY2(up.mid(0, 2) == (QList<QColor>{Qt::black, QColor(64, 0, 0)}), qPrintable(describe(up)));
+    }
 };
 
 int main(int argc, char** argv)

@@ -47,10 +47,13 @@ std::shared_ptr<bool> onNextDialog(std::function<void(T*)> act)
     return done;
 }
 
-// Picks a file in the next file dialog, or cancels it for an empty path.
-std::shared_ptr<bool> pickFile(const QString& path)
+// Picks a file in the next file dialog, or cancels it for an empty path;
+// `openedIn`, if given, receives the folder the dialog opened in.
+std::shared_ptr<bool> pickFile(const QString& path, QString* openedIn = nullptr)
 {
-    return onNextDialog<QFileDialog>([path](QFileDialog* dialog) {
+    return onNextDialog<QFileDialog>([path, openedIn](QFileDialog* dialog) {
+        if (openedIn)
+            *openedIn = dialog->directory().absolutePath();
         if (path.isEmpty()) {
             dialog->reject();
             return;
@@ -222,14 +225,16 @@ private slots:
     {
         QTemporaryDir dir;
         const QString bad = writeFile(dir, QStringLiteral("latin1.txt"), "Tiburón\nPing\xFCino\n");
-        WindowFixture f(TitleList(U"clase.txt", {U"TRES DOS UNO"}));
+        WindowFixture f(TitleList(U"clase.txt", {U"TRES DOS UNO"}, dir.filePath(QStringLiteral("clase.txt")).toStdString()));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("VELMORA — clase.txt (NUEVO)"));
         QVERIFY(f.child<QAction>("mnuOwnTitles")->isChecked());
 
-        const auto picked = pickFile(bad);
+        QString openedIn;
+        const auto picked = pickFile(bad, &openedIn);
         const auto warning = answerNextMessageBox(QMessageBox::Ok);
         f.child<QAction>("mnuOwnTitles")->trigger();
         QVERIFY(*picked);
+        QCOMPARE(openedIn, dir.path()); // where the list in use was read from
         QCOMPARE(warning->icon, QMessageBox::Warning);
         QCOMPARE(warning->text,
                  QStringLiteral("No se pueden usar los títulos de «latin1.txt»: no está en UTF-8 (la línea 2 no lo es)."));

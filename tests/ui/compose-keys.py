@@ -3,8 +3,10 @@
 """Types composed letters on the play button of the running game, on a
 Spanish keyboard, and reads through AT-SPI how they were judged: a dead tilde
 then "n" is the guess Ñ, a dead acute then "a" is A, a dead diaeresis then "u"
-is U, and a dead key alone is no guess at all.
+is U, and a dead key alone is no guess at all. Then types the title, LA
+MASCARA, into the answer box with a dead acute, and wins.
 Usage: compose-keys.py WINDOW_ID (an X window id for xdotool)."""
+import re
 import sys
 import time
 
@@ -13,7 +15,7 @@ from game_reader import Game, fail, key, wait_for
 game = Game(sys.argv[1])
 
 key("Return")
-wait_for("the caption of a new round", game.caption, lambda c: c == "VELMORA")
+wait_for("the caption of a new round", game.caption, lambda c: not c.endswith(")"))
 wait_for("the laid-out board", game.board, lambda b: b != [])
 
 
@@ -55,3 +57,12 @@ for keys, letter in ((["dead_tilde", "n"], "Ñ"), (["dead_acute", "a"], "A"), ([
     print("%s judged as %s: %s / %s" % (" ".join(keys), letter, game.text("Tablero"), game.text("Fallos")))
 
 print("composed keys judged")
+
+# The title into the answer box, with a dead acute over its second A.
+key("exclam", "l", "a", "space", "m", "dead_acute", "a", "s", "c", "a", "r", "a")
+box = game.find("Frase a adivinar")
+print("the answer box shows: " + wait_for("the box", lambda: box.queryText().getText(0, -1), lambda t: t == "la mascara"))
+key("Return")
+wait_for("the question", lambda: game.find("¿Está seguro?, morirá si se equivoca."), lambda o: o is not None)
+key("Return")
+print("won: " + wait_for("a won round", game.caption, lambda c: re.fullmatch(r"VELMORA.* \(\+\d+\)", c)))
