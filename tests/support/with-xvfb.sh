@@ -8,10 +8,12 @@
 # The command's exit status is the script's. Further server options may be
 # given in VELMORA_XVFB_OPTIONS, for example -br for a black root window, and
 # the screen's size and depth in VELMORA_XVFB_SCREEN (1280x1024x24 unless
-# said otherwise).
+# said otherwise). Without Xvfb it exits 77, the suite's "skipped".
 set -euo pipefail
 
 [ $# -gt 0 ] || { echo "usage: $0 COMMAND [ARGS...]" >&2; exit 2; }
+source "$(dirname "$0")/require-tools.sh"
+require_tools Xvfb
 
 runtime_dir=$(mktemp -d "${TMPDIR:-/tmp}/with-xvfb.XXXXXX")
 chmod 700 "$runtime_dir"

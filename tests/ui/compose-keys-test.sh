@@ -7,6 +7,8 @@
 # Usage: compose-keys-test.sh PATH/TO/velmora
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/require-tools.sh"
+require_tools setxkbmap
 
 setxkbmap -display "$DISPLAY" es
 # The compose sequences are the locale's; any UTF-8 locale has these.
