@@ -22,7 +22,7 @@ enum class Face {
 // Comic Neue).
 QString faceFamily(Face face);
 
-// Asking for a face adds the game's three faces, carried inside the
+// Asking for a face adds the game's three faces, when carried inside the
 // executable, the first time: text never falls back to another face, and a
 // window that draws no text does not wait for them. The font is upright,
 // plain and unstretched, whatever the desktop's font is.
