@@ -10,8 +10,8 @@
 #    file in them dated as the changelog;
 #  - the build without the tests never looked for Qt Test or xcb and built
 #    the game alone;
-#  - the program is hardened and has no RUNPATH, and neither it nor its
-#    debugging symbols name a build folder;
+#  - the program is hardened, has no RUNPATH and names no build folder, in
+#    its debugging symbols and in the package;
 #  - the package's files and the libraries it asks for; lintian, the desktop
 #    entry, the software-centre metadata and its Spanish translations, the
 #    manual pages, the copyright file against the sources, `reuse lint`;

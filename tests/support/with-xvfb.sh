@@ -4,9 +4,8 @@
 
 # Runs a command against a private Xvfb server: with-xvfb.sh COMMAND [ARGS...]
 # The server picks a free display number; the script waits until it takes connections,
-# gives the command a private XDG_RUNTIME_DIR and HOME (where D-Bus would
-# otherwise note the session bus it starts for a display) and stops the
-# server afterwards, removing both.
+# gives the command a private XDG_RUNTIME_DIR and HOME (where D-Bus notes the
+# bus it starts for a display) and stops the server afterwards.
 # The command's exit status is the script's. Further server options may be
 # given in VELMORA_XVFB_OPTIONS, for example -br for a black root window, and
 # the screen's size and depth in VELMORA_XVFB_SCREEN (1280x1024x24 unless
