@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The two commands a newcomer needs: `make run` and `make test`. Both install
-# any missing Debian packages first (`make deps`), then build with CMake in
+# any missing Debian packages first (`make deps`, which inside a package build
+# or without the rights to install only names them), then build with CMake in
 # build/. Nothing else here installs packages: `make` builds and
-# `make install` installs (DESTDIR and PREFIX as usual), as a packager expects.
+# `make install` installs (DESTDIR and PREFIX as usual). The Debian package is
+# made from debian/ (`make deb`).
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -12,17 +14,13 @@ DEB_BUILD  ?= build-deb
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 CMAKE_ARGS ?=
-
-# CMake reads CXXFLAGS and LDFLAGS when it first configures a build tree; the
-# preprocessor's flags go with the compiler's, as make's own rules use them.
-ifneq ($(strip $(CPPFLAGS)),)
-export CXXFLAGS := $(CXXFLAGS) $(CPPFLAGS)
-endif
+# VELMORA_WERROR=ON (as .ci/run sets it) makes every warning an error.
+CONFIGURE_ARGS = $(if $(VELMORA_WERROR),-DVELMORA_WERROR=$(VELMORA_WERROR)) $(CMAKE_ARGS)
 
 # Where the program lies in the build tree, which keeps the installed layout.
 PROGRAM = "$$(cat $(BUILD)/program-location)"
 
-.PHONY: all deps configure build install run test test-sanitized bench deb pictures clips faces screenshot clean
+.PHONY: all deps configure build install run test test-sanitized bench deb deb-check pictures clips faces screenshot clean
 
 all: build
 
@@ -30,7 +28,7 @@ deps:
 	@scripts/install-deps.sh
 
 configure:
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_ARGS) > /dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CONFIGURE_ARGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -59,7 +57,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0
 
 test-sanitized: deps
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON $(CMAKE_ARGS) > /dev/null
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON $(CONFIGURE_ARGS) > /dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS) -LE '^bench$$'
 
@@ -73,10 +71,17 @@ bench: build
 	  -e '/^[0-9]+: (Test command|Working Directory|Environment variables|Test timeout| +[A-Z_]+=)/d' \
 	  -e 's/^[0-9]+: //p' -e '/Test +#|tests passed|FAILED|^\s+[0-9]+ - /p'
 
-# The Debian package, built reproducibly (see packaging/make-deb.sh) into
-# $(DEB_BUILD)/.
+# The Debian package, made by dpkg-buildpackage from a copy of the sources in
+# $(DEB_BUILD)/velmora (see packaging/make-deb.sh), with the test suite unless
+# DEB_BUILD_OPTIONS=nocheck; the package lands in $(DEB_BUILD)/.
 deb:
-	@packaging/make-deb.sh $(DEB_BUILD) $(DEB_BUILD) $(CMAKE_ARGS)
+	@packaging/make-deb.sh $(DEB_BUILD) --post-clean
+
+# lintian on what `make deb` made, then the package's autopkgtest, which
+# installs the package on this machine: never part of `make test`.
+deb-check:
+	lintian -I --pedantic $(DEB_BUILD)/velmora_*.changes
+	autopkgtest -B $(DEB_BUILD)/velmora_*.deb $(DEB_BUILD)/velmora -- null
 
 # Regenerate the committed assets from the tools that make them (`make deps`
 # first installs what they need).

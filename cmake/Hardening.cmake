@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The protections distributions build their programs with, on by default. Each
-# is added only when the caller's own flags (CXXFLAGS and LDFLAGS, or the
-# CMAKE_*_FLAGS variables) say nothing about it, so a distribution's or a
-# developer's choice always wins.
+# is added only when the caller's own flags (CPPFLAGS, CXXFLAGS and LDFLAGS,
+# which CMakeLists.txt joins, or the CMAKE_*_FLAGS variables) say nothing about
+# it, so a distribution's or a developer's choice always wins.
 option(VELMORA_HARDENING "Add the compiler's and linker's protections that the caller's flags do not choose" ON)
 if(NOT VELMORA_HARDENING)
   return()

@@ -2,33 +2,51 @@
 # SPDX-FileCopyrightText: 2026 VASTREL
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Makes the Debian package reproducibly, as `make deb` does:
-#   packaging/make-deb.sh BUILD_DIR OUTPUT_DIR [CMAKE_ARGUMENT...]
-# configures the sources this script belongs to in BUILD_DIR with only what
-# is installed (no tests, tools or benchmarks), for /usr with the program in
-# games/, builds them and writes the .deb into OUTPUT_DIR. Every date in the
-# package is SOURCE_DATE_EPOCH: the environment's, else the last commit's,
-# else the changelog's. The same sources built anywhere make the same bytes.
+# Makes the Debian package from the source package in debian/, as `make deb`
+# does:
+#   packaging/make-deb.sh OUTPUT_DIR [DPKG_BUILDPACKAGE_OPTION...]
+# copies the sources this script belongs to into OUTPUT_DIR/velmora and runs
+# `dpkg-buildpackage -us -uc -b` there, which writes the package, its
+# debugging symbols, .buildinfo and .changes beside the copy, in OUTPUT_DIR.
+# Built in place, debhelper's folders would land in the working tree and the
+# results beside it. The copy holds the files git tracks or would track, as
+# they are now (without git, every file), never a build tree, each writable
+# and dated now: a read-only checkout builds, and every date in the package
+# is the changelog's. DEB_BUILD_OPTIONS (nocheck, say) and DEB_BUILD_PROFILES
+# are dpkg-buildpackage's own.
 set -euo pipefail
 
-[ $# -ge 2 ] || { echo "usage: $0 BUILD_DIR OUTPUT_DIR [CMAKE_ARGUMENT...]" >&2; exit 2; }
+[ $# -ge 1 ] || { echo "usage: $0 OUTPUT_DIR [DPKG_BUILDPACKAGE_OPTION...]" >&2; exit 2; }
 source=$(cd "$(dirname "$0")/.." && pwd -P)
-build=$1
-out=$2
-shift 2
+mkdir -p "$1"
+out=$(cd "$1" && pwd -P)
+shift
+copy=$out/velmora
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+# Build trees, any folder holding a CMakeCache.txt, and the output folder
+# are no part of the sources.
+mapfile -t excluded < <(cd "$source" && find . -name .git -prune -o -name CMakeCache.txt -printf '%h\n' \
+  | sed 's|^\./||')
+case $out/ in "$source"/*) excluded+=("${out#"$source"/}") ;; esac
+is_excluded() {
+  local tree
+  for tree in "${excluded[@]}"; do [[ $1 == "$tree"/* ]] && return 0; done
+  return 1
+}
+list_sources() {
   if [ "$(git -C "$source" rev-parse --show-toplevel 2>/dev/null)" = "$source" ]; then
-    SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct)
+    git -C "$source" ls-files -z --cached --others --exclude-standard
   else
-    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$source/packaging/changelog" -STimestamp)
+    (cd "$source" && find . -name .git -prune -o ! -type d -printf '%P\0')
   fi
-fi
-export SOURCE_DATE_EPOCH
+}
 
-cmake -S "$source" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games "$@" >/dev/null
-cmake --build "$build" --parallel "${JOBS:-$(nproc)}"
-mkdir -p "$out"
-cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
+rm -rf "$copy" "$out"/velmora_* "$out"/velmora-dbgsym_*
+mkdir -p "$copy"
+list_sources | while IFS= read -r -d '' file; do
+  if [ -e "$source/$file" ] && ! is_excluded "$file"; then printf '%s\0' "$file"; fi
+done | (cd "$source" && tar --null -T - -cf -) | tar -xf - --touch -C "$copy"
+chmod -R u+w "$copy"
+
+(cd "$copy" && dpkg-buildpackage -us -uc -b "$@")
 ls "$out"/velmora_*.deb

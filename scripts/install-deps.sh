@@ -3,6 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing the game need.
 # It asks apt only when something is missing, so a second run costs a few milliseconds.
+# It installs nothing inside a package build, whose build dependencies are
+# its own, nor where it has no right to (not root, and sudo would have to ask
+# for a password with no terminal to ask at): it names what is missing and
+# fails.
 set -euo pipefail
 
 packages=(
@@ -20,10 +24,11 @@ packages=(
   dbus at-spi2-core python3-pyatspi
   # Benchmarks: the probe that reads a window's pixels from the X server
   libxcb1-dev
-  # Installing and checking the desktop entry, the package and its metadata,
-  # the program's hardening, the licence of every file, and where two builds
-  # of the package differ
-  desktop-file-utils dpkg-dev lintian appstream man-db devscripts reuse diffoscope-minimal
+  # Making and checking the Debian package, the desktop entry and the
+  # metadata, the program's hardening, the licence of every file, and where
+  # two builds of the package differ
+  build-essential debhelper dpkg-dev lintian autopkgtest appstream desktop-file-utils man-db devscripts reuse
+  diffoscope-minimal
   # Drawing the scalable program icon
   qt6-svg-dev
   # Regenerating the sound clips
@@ -39,9 +44,28 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+cannot_install() {
+  echo "Missing Debian packages: ${missing[*]}" >&2
+  echo "$1; install them with: apt-get install ${missing[*]}" >&2
+  exit 1
+}
+# dpkg-buildpackage exports DEB_RULES_REQUIRES_ROOT and the DEB_BUILD_*
+# architecture variables, and dh marks the commands it runs.
+if [ -n "${DEB_RULES_REQUIRES_ROOT+set}${DEB_BUILD_ARCH+set}${DH_INTERNAL_OPTIONS+set}" ]; then
+  cannot_install "A package build installs nothing"
+fi
 sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  if sudo -n true 2>/dev/null; then
+    sudo=(sudo -n)
+  elif [ -t 0 ] && command -v sudo >/dev/null; then
+    sudo=(sudo)
+  else
+    cannot_install "Installing them takes root, or sudo with a terminal to ask for the password at"
+  fi
+fi
+
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

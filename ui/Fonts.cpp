@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fonts.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QResource>
@@ -10,15 +11,23 @@
 #include <cmath>
 #include <mutex>
 
+// The families of the faces carried inside the program, unless it is built
+// to write with the system's whole faces (VELMORA_SYSTEM_FONTS).
+#ifndef VELMORA_FACE_ROUNDED
+#define VELMORA_FACE_ROUNDED "Velmora Rounded"
+#define VELMORA_FACE_SANS "Velmora Sans"
+#define VELMORA_FACE_COMIC "Comic Neue"
+#endif
+
 namespace velmora {
 
 namespace {
 
-void addFace(const char* path)
+void addFace(const QString& path)
 {
     // The faces are stored uncompressed inside the program and used in place
     // rather than copied.
-    const QResource face(QString::fromLatin1(path));
+    const QResource face(path);
     QFontDatabase::addApplicationFontFromData(
         QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size()));
 }
@@ -36,10 +45,25 @@ void addGameFaces()
 {
     static std::once_flag added;
     std::call_once(added, [] {
-        addFace(":/fonts/VelmoraRounded-Bold.ttf");
-        addFace(":/fonts/VelmoraSans-Regular.ttf");
-        addFace(":/fonts/ComicNeue-Bold.otf");
+        // A program built to write with the system's faces carries none:
+        // fontconfig finds those.
+        const QDir faces(QStringLiteral(":/fonts"));
+        for (const QString& name : faces.entryList(QDir::Files))
+            addFace(faces.filePath(name));
     });
+}
+
+QString faceFamily(Face face)
+{
+    switch (face) {
+    case Face::Rounded:
+        return QStringLiteral(VELMORA_FACE_ROUNDED);
+    case Face::Sans:
+        return QStringLiteral(VELMORA_FACE_SANS);
+    case Face::ComicBold:
+        return QStringLiteral(VELMORA_FACE_COMIC);
+    }
+    return {};
 }
 
 QFont gameFont(Face face, double points)
@@ -59,19 +83,9 @@ QFont gameFont(Face face, double points)
     font.setCapitalization(QFont::MixedCase);
     font.setLetterSpacing(QFont::PercentageSpacing, 100);
     font.setWordSpacing(0);
-    switch (face) {
-    case Face::Rounded:
-        font.setFamilies(withFallback(QStringLiteral("Velmora Rounded")));
+    font.setFamilies(withFallback(faceFamily(face)));
+    if (face != Face::Sans)
         font.setWeight(QFont::Bold);
-        break;
-    case Face::Sans:
-        font.setFamilies(withFallback(QStringLiteral("Velmora Sans")));
-        break;
-    case Face::ComicBold:
-        font.setFamilies(withFallback(QStringLiteral("Comic Neue")));
-        font.setWeight(QFont::Bold);
-        break;
-    }
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     return font;
 }

@@ -16,7 +16,13 @@ enum class Face {
     ComicBold, // Comic Neue, bold: the figure's eyes
 };
 
-// Asking for a face adds the game's three faces, carried inside the
+// The family that writes a face: the subset carried inside the executable
+// (Velmora Rounded, Velmora Sans, Comic Neue), or, in a program built with
+// VELMORA_SYSTEM_FONTS, the whole face it was cut from (Quicksand, Carlito,
+// Comic Neue).
+QString faceFamily(Face face);
+
+// Asking for a face adds the game's three faces, when carried inside the
 // executable, the first time: text never falls back to another face, and a
 // window that draws no text does not wait for them. The font is upright,
 // plain and unstretched, whatever the desktop's font is.

@@ -131,7 +131,7 @@ private slots:
     void theScoreIsWrittenWholeInTheFaceCarriedInsideTheProgram()
     {
         const QRawFont face = QRawFont::fromFont(velmora::gameFont(velmora::Face::Sans, 15.75));
-        QCOMPARE(face.familyName(), QStringLiteral("Velmora Sans"));
+        QCOMPARE(face.familyName(), velmora::faceFamily(velmora::Face::Sans));
         QString missing;
         for (const char32_t c : QStringLiteral("-0123456789").toUcs4()) {
             if (!face.supportsCharacter(c))

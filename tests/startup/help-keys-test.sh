@@ -7,7 +7,7 @@
 # "Ayuda de Velmora" all the same, and Escape close it; then the menus are
 # driven by their access keys: Alt+A, V shows the help again, Ctrl+W closes
 # it, Alt+A, A shows the About box, Escape closes it, and Alt+M, S ends the
-# program.
+# program with status 0.
 # Usage: help-keys-test.sh PATH/TO/velmora
 set -euo pipefail
 
@@ -74,5 +74,6 @@ focus "$main"
 xdotool key alt+m s
 for _ in $(seq 1 250); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
 kill -0 "$pid" 2>/dev/null && fail "Alt+M, S did not end the program"
-echo "Alt+M, S ended the program"
+wait "$pid" || fail "the program ended with status $?"
+echo "Alt+M, S ended the program with status 0"
 echo "PASS"

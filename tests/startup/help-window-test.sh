@@ -13,6 +13,7 @@ set -euo pipefail
 program=$1
 probe=$2
 source "$(dirname "$0")/../support/x11-wait.sh"
+require_tools import convert xwininfo unshare
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

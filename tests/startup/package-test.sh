@@ -2,24 +2,30 @@
 # SPDX-FileCopyrightText: 2026 VASTREL
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Makes the Debian package as `make deb` does, twice, from copies of the
-# sources in two different folders, with Qt Test hidden from CMake, and checks
-# it as a distributor would:
-#  - the two packages are the same bytes, every file in them dated
-#    SOURCE_DATE_EPOCH;
-#  - a build without the tests needs neither Qt Test nor xcb and builds the
-#    game alone;
+# Makes the Debian package from debian/ as `make deb` does, without the test
+# suite (nocheck), twice: from copies of the sources in two folders of other
+# names and depths, under umask 022 and 002, in two time zones and two
+# locales. Then checks it as a distributor would:
+#  - the two packages, and their debugging symbols, are the same bytes, every
+#    file in them dated as the changelog;
+#  - the build without the tests never looked for Qt Test or xcb and built
+#    the game alone;
 #  - the program is hardened, has no RUNPATH and names no build folder, in
-#    the build tree (with its debugging information) and in the package;
+#    its debugging symbols and in the package;
 #  - the package's files and the libraries it asks for; lintian, the desktop
 #    entry, the software-centre metadata and its Spanish translations, the
 #    manual pages, the copyright file against the sources, `reuse lint`;
 #  - the program unpacked from it starts and shows its main window.
+# The sources are only read. All it makes, the tools' temporary files too,
+# lies in one folder under the working directory, removed at the end.
 # Run under with-xvfb.sh. Usage: package-test.sh SOURCE_DIR
 set -euo pipefail
 sources=$(cd "$1" && pwd -P)
-source "$(dirname "$0")/../support/x11-wait.sh"
-work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-package.XXXXXX")
+here=$(dirname "$0")
+source "$here/../support/require-tools.sh"
+require_tools dpkg-buildpackage dh lintian hardening-check appstreamcli desktop-file-validate man reuse xprop
+source "$here/../support/x11-wait.sh"
+work=$(mktemp -d "$PWD/package-test.XXXXXX")
 pid=""
 cleanup() {
   [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
@@ -27,84 +33,54 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+mkdir "$work/tmp"
+export TMPDIR=$work/tmp
 
-is_git_tree() { [ "$(git -C "$sources" rev-parse --show-toplevel 2>/dev/null)" = "$sources" ]; }
-
-# Build trees inside the sources, any folder holding a CMakeCache.txt, are
-# no part of them.
-mapfile -t build_trees < <(cd "$sources" && find . -name .git -prune -o -name CMakeCache.txt -printf '%h\n' \
-  | sed 's|^\./||')
-in_build_tree() {
-  local tree
-  for tree in "${build_trees[@]}"; do [[ $1 == "$tree"/* ]] && return 0; done
-  return 1
-}
-
-# copy_sources DEST: the files git tracks, or would track, as they are now;
-# without git, every file. Build trees are left out either way.
-copy_sources() {
-  mkdir -p "$1"
-  if is_git_tree; then
-    (cd "$sources" && git ls-files -z --cached --others --exclude-standard \
-      | while IFS= read -r -d '' file; do
-          if [ -e "$file" ] && ! in_build_tree "$file"; then printf '%s\0' "$file"; fi
-        done \
-      | tar --null -T - -cf -) | tar -xf - -C "$1"
-  else
-    local excluded=(--exclude=./.git) tree
-    for tree in "${build_trees[@]}"; do excluded+=(--exclude="./$tree"); done
-    tar -C "$sources" "${excluded[@]}" -cf - . | tar -xf - -C "$1"
-  fi
-}
-
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-  if is_git_tree; then
-    SOURCE_DATE_EPOCH=$(git -C "$sources" log -1 --format=%ct)
-  else
-    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$sources/packaging/changelog" -STimestamp)
-  fi
-fi
-export SOURCE_DATE_EPOCH
-
-# build_package DIR BUILD: copies the sources into DIR and makes the package
-# from them in BUILD, printing the package's path. ccache would hand one
-# build the other's objects and hide a difference, so it stays out.
+# build_package OUTPUT UMASK TZ LOCALE [DPKG_BUILDPACKAGE_OPTION...]: makes
+# the package in OUTPUT and prints its path. ccache would hand one build the
+# other's objects and hide a difference, so it stays out, and so do the
+# calling make's job slots.
 build_package() {
-  copy_sources "$1"
-  env -u CMAKE_CXX_COMPILER_LAUNCHER CCACHE_DISABLE=1 \
-    "$1/packaging/make-deb.sh" "$2" "$2-package" -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON >"$2.log" 2>&1 \
-    || fail "making the package in $2 failed: $(tail -n 30 "$2.log")"
-  ls "$2"-package/velmora_*.deb
+  local out=$1 mask=$2 zone=$3 locale=$4
+  shift 4
+  mkdir -p "$out"
+  (umask "$mask" && env -u CMAKE_CXX_COMPILER_LAUNCHER -u SOURCE_DATE_EPOCH -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
+     CCACHE_DISABLE=1 TZ="$zone" LC_ALL="$locale" LANG="$locale" \
+     DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck \
+     "$sources/packaging/make-deb.sh" "$out" "$@") >"$out.log" 2>&1 \
+    || fail "making the package in $out failed: $(tail -n 30 "$out.log")"
+  ls "$out"/velmora_*.deb
 }
 
-# The two builds differ in every path: the folders' names and depths, and
-# the build folder beside the sources once and inside them once, as
-# debhelper lays it out.
-first_build=$work/a/build
-second_sources=$work/second-copy/of-the-sources/velmora-1.0.0.1
-second_build=$second_sources/obj-x86_64-linux-gnu
-deb=$(build_package "$work/a/velmora" "$first_build")
+first=$work/a/deb
+second=$work/second-copy/of-the-sources/deb
+deb=$(build_package "$first" 022 UTC C.UTF-8)
 echo "package: $(basename "$deb")"
 
-# Without the tests the configuration found everything it needed with Qt
-# Test hidden, never looked for xcb, and built the game alone.
-cache=$first_build/CMakeCache.txt
+# Without the tests the configuration never looked for Qt Test or xcb, and
+# only the game was built.
+cache=$first/velmora/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)/CMakeCache.txt
 grep -q '^BUILD_TESTING:BOOL=OFF$' "$cache" || fail "the package was built with the tests"
-! grep -qE '^(__pkg_config_checked_)?XCB' "$cache" || fail "a build without the tests looked for xcb"
-programs=$(cd "$first_build" && find . -path ./CMakeFiles -prune -o -path '*/CMakeFiles' -prune -o \
+! grep -qE '^(Qt6Test_DIR|(__pkg_config_checked_)?XCB)' "$cache" || fail "a build without the tests looked for Qt Test or xcb"
+programs=$(cd "$(dirname "$cache")" && find . -path '*/CMakeFiles' -prune -o \
   -type f -perm -u+x -exec sh -c 'head -c 4 "$1" | grep -q "ELF"' _ {} \; -print)
 [ "$programs" = ./games/velmora ] || fail "a build without the tests built more than the game: $programs"
-echo "built without the tests: Qt Test hidden, xcb not looked for, only ./games/velmora built"
+echo "built without the tests: neither Qt Test nor xcb looked for, only ./games/velmora built"
 
-second_deb=$(build_package "$second_sources" "$second_build")
-first_sum=$(sha256sum <"$deb" | cut -d' ' -f1)
-second_sum=$(sha256sum <"$second_deb" | cut -d' ' -f1)
-if [ "$first_sum" != "$second_sum" ]; then
-  command -v diffoscope >/dev/null && diffoscope --text - "$deb" "$second_deb" | head -n 60 >&2 || true
-  fail "two builds in two folders made different packages: $first_sum and $second_sum"
-fi
-echo "built twice in two folders: the same package, sha256 $first_sum"
+# The second copy is cleaned after its build, for the checks of the sources
+# below.
+second_deb=$(build_package "$second" 002 Pacific/Kiritimati C --post-clean)
+for built in "$deb" "$first"/velmora-dbgsym_*.deb; do
+  other=$second/$(basename "$built")
+  if ! cmp -s "$built" "$other"; then
+    command -v diffoscope >/dev/null && diffoscope --text - "$built" "$other" | head -n 60 >&2 || true
+    fail "two builds made different files: $(sha256sum "$built" "$other")"
+  fi
+done
+echo "built twice, in two folders, umasks, time zones and locales: the same package," \
+  "sha256 $(sha256sum <"$deb" | cut -d' ' -f1)"
 
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$sources/debian/changelog" -STimestamp)
 # Every member of the archive and every file in it bears the same date.
 stamp=$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
 dates=$(TZ=UTC dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | awk '{ print $4, $5 }' | sort -u)
@@ -144,19 +120,22 @@ for protection in "Position Independent Executable" "Stack protected" "Fortify S
 done
 ! readelf -d "$program" | grep -qE '\((RUNPATH|RPATH)\)' || fail "the program has a RUNPATH: $(readelf -d "$program" | grep PATH)"
 
-# No folder of the machines that built it: neither in the packaged program
-# nor in the build tree's, which still has its debugging information.
-for built in "$program" "$first_build/games/velmora" "$second_build/games/velmora"; do
+# No folder of the machines that built it, in the program nor in its
+# debugging information.
+dpkg-deb -x "$first"/velmora-dbgsym_*.deb "$work/symbols"
+while IFS= read -r -d '' built; do
   if grep -aoF "$work" "$built" >"$work/paths.txt"; then
     fail "$built names a build folder: $(sort -u "$work/paths.txt" | head -n 3)"
   fi
-done
-echo "no build folder named in the program"
+done < <(find "$program" "$work/symbols" -type f -print0)
+echo "no build folder named in the program or its debugging symbols"
 
-# Lintian with every tag it knows, the pedantic and informational ones too.
-# Run as root it first says it should not be; that line is no finding about
-# the package. No tag is expected: any tag is a finding.
-report=$(lintian -I --pedantic --fail-on error,warning,info,pedantic "$deb" 2>&1) || fail "lintian: $report"
+# Lintian with every tag it knows, the pedantic and informational ones too,
+# on the package, its symbols and the build's record. Run as root it first
+# says it should not be; that line is no finding about the package. No tag is
+# expected: any tag is a finding.
+report=$(lintian -I --pedantic --fail-on error,warning,info,pedantic "$first"/velmora_*.changes 2>&1) \
+  || fail "lintian: $report"
 report=$(grep -v 'running with root privileges is not recommended' <<<"$report" || true)
 [ -z "$report" ] || fail "lintian: $report"
 echo "lintian -I --pedantic: no tags"
@@ -221,7 +200,7 @@ done
 # The copyright file speaks of the sources as they are: every pattern names
 # at least one file, and every face travels with its holders and the whole
 # of its licence.
-copy=$work/a/velmora
+copy=$second/velmora
 copyright=$work/root/usr/share/doc/velmora/copyright
 patterns=$(awk '/^Files:/ { sub(/^Files:/, ""); print; more = 1; next }
                 /^ / && more { print; next } { more = 0 }' "$copyright" | tr ' ' '\n' | grep -v '^$')

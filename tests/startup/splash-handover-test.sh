@@ -13,6 +13,8 @@ set -euo pipefail
 
 program=$1
 viewable_windows=$2
+source "$(dirname "$0")/../support/require-tools.sh"
+require_tools xdotool xprop xwininfo
 # No sound server: the player gives up at once instead of reaching a real one.
 export PULSE_SERVER=unix:/nonexistent/pulse/native
 

@@ -9,7 +9,8 @@
 # The server gets its own runtime and home folders in a temporary directory,
 # plays into a null sink and is killed, with the folders removed, when the
 # command ends, fails or is interrupted. The command sees XDG_RUNTIME_DIR and
-# PULSE_SERVER pointing at it. The exit status is the command's.
+# PULSE_SERVER pointing at it. The exit status is the command's, or 77, the
+# suite's "skipped", without PulseAudio.
 #
 # An idle null sink runs at a latency of about two seconds, which would hold
 # every clip up to two seconds past its end; a loopback from a second null sink's monitor
@@ -71,6 +72,8 @@ if [ $# -eq 0 ]; then
   echo "usage: $0 [--suspend-on-idle] <command> [argument...]" >&2
   exit 2
 fi
+source "$(dirname "$0")/require-tools.sh"
+require_tools pulseaudio pactl
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/velmora-pulse.XXXXXX")
 

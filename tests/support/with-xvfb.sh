@@ -4,14 +4,17 @@
 
 # Runs a command against a private Xvfb server: with-xvfb.sh COMMAND [ARGS...]
 # The server picks a free display number; the script waits until it takes connections,
-# gives the command a private XDG_RUNTIME_DIR and stops the server afterwards.
+# gives the command a private XDG_RUNTIME_DIR and HOME (where D-Bus notes the
+# bus it starts for a display) and stops the server afterwards.
 # The command's exit status is the script's. Further server options may be
 # given in VELMORA_XVFB_OPTIONS, for example -br for a black root window, and
 # the screen's size and depth in VELMORA_XVFB_SCREEN (1280x1024x24 unless
-# said otherwise).
+# said otherwise). Without Xvfb it exits 77, the suite's "skipped".
 set -euo pipefail
 
 [ $# -gt 0 ] || { echo "usage: $0 COMMAND [ARGS...]" >&2; exit 2; }
+source "$(dirname "$0")/require-tools.sh"
+require_tools Xvfb
 
 runtime_dir=$(mktemp -d "${TMPDIR:-/tmp}/with-xvfb.XXXXXX")
 chmod 700 "$runtime_dir"
@@ -52,6 +55,8 @@ start_server() {
 
 start_server
 export XDG_RUNTIME_DIR="$runtime_dir"
+mkdir "$runtime_dir/home"
+export HOME=$runtime_dir/home
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 

@@ -3,7 +3,10 @@
 # Waiting for the program's windows on an X display, for the scripts that
 # drive the real program. Source it; each wait polls every 20 ms and gives up
 # only after a deadline long enough for a busy machine or a sanitized build,
-# since a wait that ends early fails a test by bad luck alone.
+# since a wait that ends early fails a test by bad luck alone. Without
+# xdotool, which looks for the windows, the test is skipped.
+source "$(dirname "${BASH_SOURCE[0]}")/require-tools.sh"
+require_tools xdotool
 
 # Seconds each wait gives the program before it gives up.
 X11_WAIT_SECONDS=${X11_WAIT_SECONDS:-30}

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ApplicationSetup.h"
+#include "Fonts.h"
 #include "GameSurface.h"
 #include "WindowFixture.h"
 
@@ -125,7 +126,7 @@ private slots:
         const auto gameFace = [&](const char* name, int pixels) {
             const QFont font = f.child<QWidget>(name)->font();
             const QFontInfo shown(font);
-            QCOMPARE(shown.family(), QStringLiteral("Velmora Rounded"));
+            QCOMPARE(shown.family(), velmora::faceFamily(velmora::Face::Rounded));
             QVERIFY(!shown.italic());
             QCOMPARE(font.stretch(), int(QFont::Unstretched));
             QCOMPARE(font.pixelSize(), pixels);

@@ -4,6 +4,7 @@
 # Reading the answer box and finding the game's message boxes on an X
 # display, for the scripts that drive the real program; source it after
 # tests/support/x11-wait.sh. Needs xdotool and xclip.
+require_tools xclip
 
 # answer_box_text: prints what the answer box, which has the keyboard focus,
 # holds. It selects the whole text and copies it, as a player would, and

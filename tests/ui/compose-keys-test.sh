@@ -8,6 +8,8 @@
 # Usage: compose-keys-test.sh PATH/TO/velmora
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/require-tools.sh"
+require_tools setxkbmap
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/compose-keys-test.XXXXXX")
 trap 'rm -rf "$work"' EXIT

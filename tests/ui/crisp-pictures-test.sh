@@ -13,6 +13,7 @@ set -euo pipefail
 
 program=$1
 source "$(dirname "$0")/../support/x11-wait.sh"
+require_tools import convert identify
 export PULSE_SERVER=unix:/nonexistent/velmora-no-sound
 
 fail() { echo "FAIL: $*" >&2; exit 1; }

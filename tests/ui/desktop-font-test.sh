@@ -11,6 +11,7 @@ set -euo pipefail
 
 program=$1
 source "$(dirname "$0")/../support/x11-wait.sh"
+require_tools qt6ct
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

@@ -32,7 +32,7 @@ QImage drawSplashTitle(double scale)
     // just small enough to stay whole on the black half of the clapperboard.
     const QFont wordFont = fittedFont(gameFont(Face::Sans, 26.25), word, splash::lblWordBox.width());
     const QFont markFont = gameFont(Face::Rounded, splash::markPoints);
-    if (!isFace(wordFont, QStringLiteral("Velmora Sans")) || !isFace(markFont, QStringLiteral("Velmora Rounded")))
+    if (!isFace(wordFont, faceFamily(Face::Sans)) || !isFace(markFont, faceFamily(Face::Rounded)))
         return {};
 
     // The text is written white on black, as the window would write it on the
