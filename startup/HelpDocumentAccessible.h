@@ -24,7 +24,6 @@ public:
     // and that one is dropped.
     static void attach(QTextBrowser& browser);
 
-    QAccessible::Role role() const override { return QAccessible::Document; }
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
