@@ -80,8 +80,13 @@ class Orca:
             self.wait_for(repr(pattern), lambda said: any(re.search(pattern, s) for s in said))
 
     def stop(self):
+        # Orca may hang on its way out; what it said is in the log already.
         self.process.send_signal(signal.SIGTERM)
-        self.process.wait(SECONDS)
+        try:
+            self.process.wait(SECONDS)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
         os.close(self.terminal)
         pid_file = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "pid", "speech-dispatcher.pid")
         try:

@@ -8,7 +8,8 @@
 # and reads the window through AT-SPI. Unless another script was named, it
 # then plays again through the real screen reader, Orca, beside a window
 # manager (screen-reader-orca.py); without Orca, speech-dispatcher or
-# openbox that part is skipped, and so is the test (status 77).
+# openbox, or beside the user's own Orca, that part is skipped, and so is the
+# test (status 77).
 # Usage: screen-reader-test.sh PATH/TO/velmora [SCRIPT.py]
 set -euo pipefail
 program=$1
@@ -51,6 +52,12 @@ xdotool windowfocus --sync "$window" 2>/dev/null || true
 for tool in orca speech-dispatcher openbox; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: not installed: $tool"; exit 77; }
 done
+# Orca will not start beside the user's own screen reader, which the test
+# must not replace.
+if pgrep -u "$(id -u)" -x orca >/dev/null; then
+  echo "SKIP: a screen reader already runs for this user"
+  exit 77
+fi
 kill "${pids[-1]}"
 wait "${pids[-1]}" || true
 work=$(mktemp -d "${TMPDIR:-/tmp}/screen-reader-test.XXXXXX")
