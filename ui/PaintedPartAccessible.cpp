@@ -58,7 +58,8 @@ std::vector<QRect> spread(const spoken::Places& places, const std::function<QRec
         for (int k = 0; k < count; ++k) {
             const int left = box.left() + box.width() * k / count;
             const int right = box.left() + box.width() * (k + 1) / count;
-            boxes[start + static_cast<std::size_t>(k)] = QRect(left, box.top(), std::max(right - left, 1), box.height());
+            boxes[start + static_cast<std::size_t>(k)] =
+                QRect(left, box.top(), std::max(right - left, 1), box.height());
         }
         start = end;
     }
@@ -84,10 +85,12 @@ std::vector<QRect> PaintedPartAccessible::characterBoxes(PaintedPart part, const
     switch (part) {
     case PaintedPart::Board:
         spoken::boardText(controls, &places);
-        return spread(places, [](int cell) { return cell == 0 ? partRect(PaintedPart::Board) : layout::lblLetter(cell); });
+        return spread(places,
+                      [](int cell) { return cell == 0 ? partRect(PaintedPart::Board) : layout::lblLetter(cell); });
     case PaintedPart::Strikes:
         spoken::strikesText(controls, &places);
-        return spread(places, [](int box) { return box == 0 ? partRect(PaintedPart::Strikes) : layout::lblStrike(box); });
+        return spread(places,
+                      [](int box) { return box == 0 ? partRect(PaintedPart::Strikes) : layout::lblStrike(box); });
     case PaintedPart::Score: {
         const QString score = spoken::scoreText(controls);
         const QRect box = textBox(layout::lblScore, gameFont(Face::Sans, 15.75), {}, score, Qt::AlignRight);

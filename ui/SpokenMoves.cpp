@@ -42,7 +42,10 @@ QString letterJudged(const PlayMoment& before, const PlayMoment& after)
     const int revealed = after.round.RevealedCount - before.round.RevealedCount;
     if (revealed > 0)
         return QStringLiteral("Acierto: %1, %2.").arg(letter, counted(revealed, "casilla", "casillas"));
-    return QStringLiteral("Fallo: %1, %2 de %3.").arg(letter).arg(after.controls.filledStrikeBoxes()).arg(kStrikeBoxes);
+    return QStringLiteral("Fallo: %1, %2 de %3.")
+        .arg(letter)
+        .arg(after.controls.filledStrikeBoxes())
+        .arg(kStrikeBoxes);
 }
 
 QString roundEnd(const RoundState& round)
@@ -50,8 +53,9 @@ QString roundEnd(const RoundState& round)
     if (round.RevealedCount == round.LettersLeft)
         return QStringLiteral("Partida ganada: %1.").arg(
             counted(winPoints(round.RevealedCount, round.MissCount), "punto", "puntos"));
+    const int penalty = lossPenalty(round.RevealedCount, round.TitleLength);
     return QStringLiteral("Partida perdida. El título era %1. Penalización: %2.")
-        .arg(qtText(round.CurrentTitle), counted(lossPenalty(round.RevealedCount, round.TitleLength), "punto", "puntos"));
+        .arg(qtText(round.CurrentTitle), counted(penalty, "punto", "puntos"));
 }
 
 } // namespace

@@ -146,35 +146,37 @@ private slots:
         QTest::newRow("a hit") << Step(playLaLaLand) << typing(U"A") << QStringLiteral("Acierto: A, 3 casillas.");
         QTest::newRow("a miss") << Step(playLaLaLand) << typing(U"X") << QStringLiteral("Fallo: X, 1 de 8.");
         QTest::newRow("a letter typed again")
-            << Step([](GameHarness& h) { playLaLaLand(h), h.type(U"A"); }) << typing(U"A")
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"A"); }) << typing(U"A")
             << QStringLiteral("Letra ya usada: A.");
         QTest::newRow("a letter typed again while the boxes flash yellow")
-            << Step([](GameHarness& h) { playLaLaLand(h), h.type(U"AA"); }) << typing(U"A") << QString();
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"AA"); }) << typing(U"A") << QString();
         QTest::newRow("the eighth miss")
-            << Step([=](GameHarness& h) { playLaLaLand(h), lost(h); }) << typing(U"V")
+            << Step([=](GameHarness& h) { playLaLaLand(h); lost(h); }) << typing(U"V")
             << QStringLiteral("Fallo: V, 8 de 8. Partida perdida. El título era LA LA LAND. Penalización: 900 puntos.");
-        QTest::newRow("the last letter") << Step([](GameHarness& h) { playLaLaLand(h), h.type(U"LAN"); })
+        QTest::newRow("the last letter") << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"LAN"); })
                                          << typing(U"D")
                                          << QStringLiteral("Acierto: D, 1 casilla. Partida ganada: 800 puntos.");
         QTest::newRow("a point of the score's count")
-            << Step([](GameHarness& h) { playLaLaLand(h), h.type(U"LAND"); })
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"LAND"); })
             << Step([](GameHarness& h) { h.clock.advance(10); }) << QString();
         QTest::newRow("the end of the score's count")
-            << Step([](GameHarness& h) { playLaLaLand(h), h.type(U"LAND"), h.clock.advance(10); })
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"LAND"); h.clock.advance(10); })
             << Step([](GameHarness& h) { h.clock.runUntilStopped(TimerId::tmrScore, 10000); })
             << QStringLiteral("Puntuación: 800.");
-        QTest::newRow("the answer box opened") << Step(playLaLaLand) << typing(U"!")
-                                               << QStringLiteral("Cuadro de respuesta abierto: escriba el título y pulse Intro.");
+        QTest::newRow("the answer box opened")
+            << Step(playLaLaLand) << typing(U"!")
+            << QStringLiteral("Cuadro de respuesta abierto: escriba el título y pulse Intro.");
         QTest::newRow("the answer box closed")
-            << Step([](GameHarness& h) { playLaLaLand(h), h.type(U"!"); })
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"!"); })
             << Step([](GameHarness& h) { h.game.cmdCancel_Click(); }) << QStringLiteral("Cuadro de respuesta cerrado.");
         const auto typedAnswer = [](std::u32string phrase) {
-            return Step([phrase](GameHarness& h) { playLaLaLand(h), h.type(U"!"), h.typeInAnswerBox(phrase); });
+            return Step([phrase](GameHarness& h) { playLaLaLand(h); h.type(U"!"); h.typeInAnswerBox(phrase); });
         };
         const Step enter = [](GameHarness& h) { h.game.txtWord_KeyPress('\r'); };
         QTest::newRow("a wrong title")
             << typedAnswer(U"LA LA LANE") << enter
-            << QStringLiteral("Título equivocado. Partida perdida. El título era LA LA LAND. Penalización: 900 puntos.");
+            << QStringLiteral("Título equivocado. Partida perdida. El título era LA LA LAND. "
+                              "Penalización: 900 puntos.");
         QTest::newRow("the right title") << typedAnswer(U"LA LA LAND") << enter
                                          << QStringLiteral("Título acertado. Partida ganada: 800 puntos.");
         QTest::newRow("the sounds switched off") << nothing << Step([](GameHarness& h) { h.game.mnuSounds_Click(); })
@@ -200,8 +202,8 @@ private slots:
         h.type(U"AXQZKWJBV");
         h.clock.advance(100);
         QCOMPARE(spoken::standing(momentOf(h)),
-                 QStringLiteral("Tablero: 3 palabras: guion A, guion A, guion A guion guion. Fallos: 8 de 8: X, Q, Z, K, "
-                                "W, J, B, V. Respuesta: LA LA LAND. Puntuación: 0."));
+                 QStringLiteral("Tablero: 3 palabras: guion A, guion A, guion A guion guion. "
+                                "Fallos: 8 de 8: X, Q, Z, K, W, J, B, V. Respuesta: LA LA LAND. Puntuación: 0."));
     }
 
     void eachCharacterOfTheBoardLiesOverTheCellItTellsOfInReadingOrder()
