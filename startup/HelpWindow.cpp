@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HelpWindow.h"
 
+#include "HelpDocumentAccessible.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QKeySequence>
@@ -30,12 +32,16 @@ HelpWindow::HelpWindow(QWidget* owner)
     // to the desktop's browser.
     setOpenExternalLinks(true);
     document()->setDocumentMargin(pageMargin);
+    // A caret the arrow keys move, so that a screen reader reads the page
+    // line by line as a document.
+    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
 
     auto* closing = new QAction(this);
     closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
     closing->setShortcutContext(Qt::WindowShortcut);
     connect(closing, &QAction::triggered, this, &QWidget::close);
     addAction(closing);
+    HelpDocumentAccessible::attach(*this);
 }
 
 void HelpWindow::doSetSource(const QUrl& name, QTextDocument::ResourceType type)

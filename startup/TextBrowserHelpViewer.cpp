@@ -56,6 +56,8 @@ void TextBrowserHelpViewer::show(QWidget* owner, const QUrl& page)
     window_->show();
     window_->raise();
     window_->activateWindow();
+    // The page itself takes the keys, and a screen reader starts reading it.
+    window_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 } // namespace velmora

@@ -8,7 +8,6 @@
 #include "Layout.h"
 #include "QtText.h"
 
-#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -129,8 +128,6 @@ void GameSurface::refresh()
 {
     if (controls_ == painted_)
         return;
-    if (QAccessible::isActive())
-        GameSurfaceAccessible::announceChanges(*this, painted_);
     const QRegion region = changedRegion();
     painted_ = controls_;
     if (!region.isEmpty())

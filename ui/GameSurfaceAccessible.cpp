@@ -80,7 +80,7 @@ QAccessibleInterface* GameSurfaceAccessible::part(PaintedPart part) const
     return QAccessible::accessibleInterface(parts_[static_cast<std::size_t>(at - kPaintedParts.begin())]);
 }
 
-void GameSurfaceAccessible::announceChanges(GameSurface& surface, const WindowControls& before)
+void GameSurfaceAccessible::announceChanges(GameSurface& surface, const WindowControls& before, bool scoreSettled)
 {
     const auto* surfaceInterface =
         dynamic_cast<GameSurfaceAccessible*>(QAccessible::queryAccessibleInterface(&surface));
@@ -97,12 +97,10 @@ void GameSurfaceAccessible::announceChanges(GameSurface& surface, const WindowCo
         }
         const QString oldText = PaintedPartAccessible::spokenText(part, before);
         const QString text = PaintedPartAccessible::spokenText(part, now);
-        if (text == oldText)
+        if (text == oldText || (part == PaintedPart::Score && !scoreSettled))
             continue;
         QAccessibleTextUpdateEvent update(iface, 0, oldText, text);
         QAccessible::updateAccessibility(&update);
-        QAccessibleEvent description(iface, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&description);
         if (part == PaintedPart::Score) {
             QAccessibleValueChangeEvent value(iface, text.toInt());
             QAccessible::updateAccessibility(&value);

@@ -24,9 +24,11 @@ public:
     static void install();
 
     // Tells assistive technology which painted parts changed from `before`
-    // to the state the surface shows now. Call it only while
-    // QAccessible::isActive(), so no work is done when nobody listens.
-    static void announceChanges(GameSurface& surface, const WindowControls& before);
+    // to the state the surface shows now. The score is told only once it has
+    // settled, not at every point of its count, which would flood a screen
+    // reader. Call it only while QAccessible::isActive(), so no work is done
+    // when nobody listens.
+    static void announceChanges(GameSurface& surface, const WindowControls& before, bool scoreSettled);
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;

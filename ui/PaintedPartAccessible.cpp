@@ -2,14 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaintedPartAccessible.h"
 
+#include "Fonts.h"
 #include "GameSurface.h"
 #include "Layout.h"
+#include "QtText.h"
 #include "ScreenReaderTexts.h"
 
+#include <QFontMetrics>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
 
 namespace velmora {
 
@@ -40,7 +44,72 @@ QRect partRect(PaintedPart part)
     return {};
 }
 
+// Shares each run of characters with the same place evenly across that
+// place's box, left to right.
+std::vector<QRect> spread(const spoken::Places& places, const std::function<QRect(int)>& boxOf)
+{
+    std::vector<QRect> boxes(places.size());
+    for (std::size_t start = 0; start < places.size();) {
+        std::size_t end = start;
+        while (end < places.size() && places[end] == places[start])
+            ++end;
+        const QRect box = boxOf(places[start]);
+        const auto count = static_cast<int>(end - start);
+        for (int k = 0; k < count; ++k) {
+            const int left = box.left() + box.width() * k / count;
+            const int right = box.left() + box.width() * (k + 1) / count;
+            boxes[start + static_cast<std::size_t>(k)] =
+                QRect(left, box.top(), std::max(right - left, 1), box.height());
+        }
+        start = end;
+    }
+    return boxes;
+}
+
+// The part of a label its text covers, as the surface draws it.
+QRect textBox(const QRect& label, const QFont& font, const QString& before, const QString& text,
+              Qt::Alignment alignment)
+{
+    const QFontMetrics metrics(font);
+    const int width = std::min(metrics.horizontalAdvance(text), label.width());
+    const int left = alignment == Qt::AlignRight ? label.right() + 1 - width
+                                                 : label.left() + metrics.horizontalAdvance(before);
+    return QRect(left, label.top(), std::max(width, 1), std::min(metrics.height(), label.height()));
+}
+
 } // namespace
+
+std::vector<QRect> PaintedPartAccessible::characterBoxes(PaintedPart part, const WindowControls& controls)
+{
+    spoken::Places places;
+    switch (part) {
+    case PaintedPart::Board:
+        spoken::boardText(controls, &places);
+        return spread(places,
+                      [](int cell) { return cell == 0 ? partRect(PaintedPart::Board) : layout::lblLetter(cell); });
+    case PaintedPart::Strikes:
+        spoken::strikesText(controls, &places);
+        return spread(places,
+                      [](int box) { return box == 0 ? partRect(PaintedPart::Strikes) : layout::lblStrike(box); });
+    case PaintedPart::Score: {
+        const QString score = spoken::scoreText(controls);
+        const QRect box = textBox(layout::lblScore, gameFont(Face::Sans, 15.75), {}, score, Qt::AlignRight);
+        return spread(spoken::Places(static_cast<std::size_t>(score.size()), 0), [&](int) { return box; });
+    }
+    case PaintedPart::Answer: {
+        // The line reads "R: " and the title, in a font made small enough to fit.
+        const QString title = spoken::answerText(controls);
+        const QString line = qtText(controls.lblWordsCaption);
+        const QFont font = fittedFont(gameFont(Face::Rounded, 20.25), line, layout::lblWords.width());
+        const QRect box = textBox(layout::lblWords, font, line.left(line.size() - title.size()), title, Qt::AlignLeft);
+        return spread(spoken::Places(static_cast<std::size_t>(title.size()), 0), [&](int) { return box; });
+    }
+    case PaintedPart::Figure:
+        break;
+    }
+    const auto length = static_cast<std::size_t>(spoken::figureText(controls).size());
+    return spread(spoken::Places(length, 0), [](int) { return partRect(PaintedPart::Figure); });
+}
 
 PaintedPartAccessible::PaintedPartAccessible(GameSurface* surface, PaintedPart part)
     : surface_(surface)
@@ -91,7 +160,6 @@ QString PaintedPartAccessible::text(QAccessible::Text t) const
     case QAccessible::Name: return partName(part_);
     // A screen reader that says a label's name rather than its text still
     // finds the content here.
-    case QAccessible::Description:
     case QAccessible::Value: return content();
     default: return {};
     }
@@ -136,6 +204,27 @@ QString PaintedPartAccessible::text(int startOffset, int endOffset) const
         endOffset = static_cast<int>(all.size());
     startOffset = std::clamp(startOffset, 0, endOffset);
     return all.mid(startOffset, endOffset - startOffset);
+}
+
+QRect PaintedPartAccessible::characterRect(int offset) const
+{
+    if (!surface_ || !isShown(part_, surface_->controls()))
+        return {};
+    const std::vector<QRect> boxes = characterBoxes(part_, surface_->controls());
+    if (offset < 0 || offset >= static_cast<int>(boxes.size()))
+        return {};
+    const QRect box = boxes[static_cast<std::size_t>(offset)];
+    return QRect(surface_->mapToGlobal(box.topLeft()), box.size());
+}
+
+int PaintedPartAccessible::offsetAtPoint(const QPoint& point) const
+{
+    if (!surface_ || !isShown(part_, surface_->controls()))
+        return -1;
+    const std::vector<QRect> boxes = characterBoxes(part_, surface_->controls());
+    const QPoint local = surface_->mapFromGlobal(point);
+    const auto at = std::find_if(boxes.begin(), boxes.end(), [&](const QRect& box) { return box.contains(local); });
+    return at == boxes.end() ? -1 : static_cast<int>(at - boxes.begin());
 }
 
 int PaintedPartAccessible::characterCount() const

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <array>
+#include <vector>
 
 namespace velmora {
 
@@ -60,8 +61,8 @@ public:
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
@@ -71,6 +72,12 @@ public:
     QVariant maximumValue() const override { return {}; }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
+
+    // Where each character of the part's text lies on the surface: over the
+    // cell, box or words it tells about, in reading order, so that reviewing
+    // the screen reads the board word by word and the pointer finds what
+    // lies under it.
+    static std::vector<QRect> characterBoxes(PaintedPart part, const WindowControls& controls);
 
 private:
     QString content() const;

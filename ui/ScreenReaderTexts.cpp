@@ -4,69 +4,107 @@
 
 #include "QtText.h"
 
-#include <QStringList>
-
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 namespace velmora::spoken {
 
 namespace {
 
-// What a wrong whole-title answer writes into the strike boxes, one
-// character a box.
 constexpr std::u32string_view kDeathWord = U"¡MUERTO!";
 
-QString strikeList(const WindowControls& controls)
+// A text put together piece by piece, with the place of every character.
+struct PlacedText {
+    QString text;
+    Places* places = nullptr;
+
+    void add(const QString& piece, int place)
+    {
+        text += piece;
+        if (places != nullptr)
+            places->insert(places->end(), static_cast<std::size_t>(piece.size()), place);
+    }
+};
+
+struct Token {
+    QString text;
+    int place = 0;
+};
+
+void strikeList(const WindowControls& controls, PlacedText& out)
 {
     const int used = controls.filledStrikeBoxes();
     const QString count = QStringLiteral("%1 de %2").arg(used).arg(kStrikeBoxes);
-    if (used == 0)
-        return count;
-    const bool deathWord = std::equal(controls.lblStrike.begin(), controls.lblStrike.end(), kDeathWord.begin(),
-                                      [](const StrikeBox& box, char32_t c) { return box.Caption == c; });
-    if (deathWord)
-        return count + QStringLiteral(": ¡MUERTO!");
-    QStringList misses;
-    for (const StrikeBox& box : controls.lblStrike) {
-        if (box.Caption != 0)
-            misses << qtText(box.Caption);
+    if (used == 0) {
+        out.add(count, 0);
+    } else if (deathWordShown(controls)) {
+        out.add(count + QStringLiteral(": "), 1);
+        for (int box = 1; box <= kStrikeBoxes; ++box)
+            out.add(qtText(kDeathWord[static_cast<std::size_t>(box - 1)]), box);
+    } else {
+        QString separator = count + QStringLiteral(": ");
+        for (int box = 1; box <= kStrikeBoxes; ++box) {
+            const char32_t caption = controls.lblStrike[static_cast<std::size_t>(box - 1)].Caption;
+            if (caption == 0)
+                continue;
+            out.add(separator + qtText(caption), box);
+            separator = QStringLiteral(", ");
+        }
     }
-    return count + QStringLiteral(": ") + misses.join(QStringLiteral(", "));
 }
 
 } // namespace
 
-QString boardText(const WindowControls& controls)
+bool deathWordShown(const WindowControls& controls)
+{
+    return std::equal(controls.lblStrike.begin(), controls.lblStrike.end(), kDeathWord.begin(),
+                      [](const StrikeBox& box, char32_t c) { return box.Caption == c; });
+}
+
+QString boardText(const WindowControls& controls, Places* places)
 {
     // A cell holds a letter while its underline shows; any other cell between
     // two letters is a space, so each run of underlined cells is a word.
-    QStringList words;
-    QStringList word;
-    for (const BoardCell& cell : controls.lblLetter) {
-        if (cell.LineVisible) {
-            word << (cell.LetterVisible ? qtText(cell.Caption) : kHiddenLetter);
-        } else if (!word.isEmpty()) {
-            words << word.join(QLatin1Char(' '));
+    std::vector<std::vector<Token>> words;
+    std::vector<Token> word;
+    for (int cell = 1; cell <= kBoardCells; ++cell) {
+        const BoardCell& c = controls.lblLetter[static_cast<std::size_t>(cell - 1)];
+        if (c.LineVisible) {
+            word.push_back({c.LetterVisible ? qtText(c.Caption) : kHiddenLetter, cell});
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
             word.clear();
         }
     }
-    if (!word.isEmpty())
-        words << word.join(QLatin1Char(' '));
-    if (words.isEmpty())
-        return QStringLiteral("Vacío");
-    const QString count = words.size() == 1 ? QStringLiteral("1 palabra")
-                                            : QStringLiteral("%1 palabras").arg(words.size());
-    return count + QStringLiteral(": ") + words.join(QStringLiteral(", "));
+    if (!word.empty())
+        words.push_back(std::move(word));
+    PlacedText out{{}, places};
+    if (words.empty()) {
+        out.add(QStringLiteral("Vacío"), 0);
+        return out.text;
+    }
+    QString separator = words.size() == 1 ? QStringLiteral("1 palabra: ")
+                                          : QStringLiteral("%1 palabras: ").arg(words.size());
+    for (const std::vector<Token>& letters : words) {
+        for (const Token& letter : letters) {
+            out.add(separator + letter.text, letter.place);
+            separator = QStringLiteral(" ");
+        }
+        separator = QStringLiteral(", ");
+    }
+    return out.text;
 }
 
-QString strikesText(const WindowControls& controls)
+QString strikesText(const WindowControls& controls, Places* places)
 {
+    PlacedText out{{}, places};
+    strikeList(controls, out);
     // A letter typed again costs nothing and only flashes the boxes yellow;
     // said aloud, the flash is the only sign a player without sight gets.
     if (controls.lblStrike.front().BackColor == BoxColour::Yellow)
-        return strikeList(controls) + QStringLiteral(", letra ya usada");
-    return strikeList(controls);
+        out.add(QStringLiteral(", letra ya usada"), 0);
+    return out.text;
 }
 
 QString scoreText(const WindowControls& controls)

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <vector>
+
 // What a screen reader says for the parts of the window that are painted
 // rather than built from widgets, in Spanish, from the same state the
 // window paints. Each text is meant to be heard, so it spells out what a
@@ -15,17 +17,22 @@ namespace velmora::spoken {
 // The word a screen reader says for a letter that is still hidden.
 inline const QString kHiddenLetter = QStringLiteral("guion");
 
+// Where a text's characters lie: for each character, the number of the cell
+// or strike box it tells about, or 0 for the whole part.
+using Places = std::vector<int>;
+
 // The board word by word, words separated by a comma and the letters of a
 // word by a space, each hidden letter said as kHiddenLetter and each
 // revealed one as itself; a count of the words comes first. "Vacío" while no
-// title is laid out.
-QString boardText(const WindowControls& controls);
+// title is laid out. Each character's cell goes into `places` if given; the
+// count and the separators belong to the cell after them.
+QString boardText(const WindowControls& controls, Places* places = nullptr);
 
 // The characters in the strike boxes, in box order, after how many of the
 // eight are used; the eight boxes of a wrong whole-title answer are said as
 // the one word they spell. While the boxes flash for a letter typed again,
-// that is said after them.
-QString strikesText(const WindowControls& controls);
+// that is said after them. Each character's box goes into `places` if given.
+QString strikesText(const WindowControls& controls, Places* places = nullptr);
 
 // The score exactly as the score band shows it.
 QString scoreText(const WindowControls& controls);
@@ -33,6 +40,10 @@ QString scoreText(const WindowControls& controls);
 // How many of the figure's six parts are drawn, and whether it is frightened
 // or hanged.
 QString figureText(const WindowControls& controls);
+
+// Whether the strike boxes spell the word a wrong whole-title answer writes
+// into them, one character a box.
+bool deathWordShown(const WindowControls& controls);
 
 // The title the answer line shows after a lost round, without its "R: "
 // prefix; empty while the line is hidden.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TwoPlayerDialog.h"
 
+#include "PasswordEchoes.h"
 #include "QtText.h"
 #include "TitleRule.h"
 
@@ -48,6 +49,7 @@ TwoPlayerDialog::TwoPlayerDialog(QWidget* parent)
     typed_->setObjectName(QStringLiteral("typedTitle"));
     typed_->setAccessibleName(QStringLiteral("Título"));
     typed_->setEchoMode(QLineEdit::Password);
+    maskPasswordEchoes();
     typed_->setMaxLength(kTypedMaxLength);
 
     showTyped_ = new QCheckBox(QStringLiteral("&Mostrar el título"), this);

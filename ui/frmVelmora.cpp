@@ -9,10 +9,12 @@
 #include "HelpMenu.h"
 #include "KeyText.h"
 #include "Layout.h"
+#include "PlayNarrator.h"
 #include "QtText.h"
 #include "TitleSourceMenu.h"
 #include "WindowPlacement.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -204,6 +206,7 @@ void frmVelmora::Form_Load()
 
     centreOnScreen(*this);
     cmdGame_->setFocus();
+    narrate();
 }
 
 void frmVelmora::Form_Resize()
@@ -219,9 +222,13 @@ void frmVelmora::Form_Resize()
 template <typename Handler>
 void frmVelmora::handle(Handler&& handler)
 {
+    // A screen reader that began listening only now hears the handler's
+    // changes from the state before it.
+    narrate();
     handler();
     wakeFollowers();
     showState();
+    narrate();
 }
 
 void frmVelmora::followerTick(TimerId id)
@@ -229,11 +236,13 @@ void frmVelmora::followerTick(TimerId id)
     const WindowControls controls = game_.controls();
     const RoundState round = game_.round();
     game_.onTimer(id);
-    if (game_.controls() == controls && game_.round() == round)
+    if (game_.controls() == controls && game_.round() == round) {
         timers_[static_cast<std::size_t>(id)].stop();
-    else
-        wakeFollowers();
+        return;
+    }
+    wakeFollowers();
     showState();
+    narrate();
 }
 
 void frmVelmora::wakeFollowers()
@@ -279,6 +288,19 @@ void frmVelmora::showState()
         txtWord_->setText(qtText(now.txtWord));
     shown_ = now;
     surface_->refresh();
+}
+
+void frmVelmora::narrate()
+{
+    // Nothing is made or compared while no screen reader listens.
+    if (!QAccessible::isActive())
+        return;
+    PlayMoment now{game_.controls(), game_.round(), game_.timerEnabled(TimerId::tmrScore)};
+    if (narrator_)
+        narrator_->stateChanged(now);
+    else
+        narrator_ = std::make_unique<PlayNarrator>(
+            *this, *surface_, std::vector<QWidget*>{cmdGame_, cmdVoz_, txtWord_, cmdCancel_, surface_}, now);
 }
 
 void frmVelmora::setFocus(FocusTarget target)

@@ -22,6 +22,7 @@ namespace velmora {
 class AnswerBox;
 class FlatButton;
 class GameSurface;
+class PlayNarrator;
 class TitleSourceMenu;
 
 // The game's main window. It turns clicks, keys, menu items, pointer movement
@@ -66,6 +67,8 @@ private:
     void followerTick(TimerId id);
     void wakeFollowers();
     void showState();
+    // Tells a listening screen reader what the last handler or tick changed.
+    void narrate();
 
     void setFocus(FocusTarget target) override;
     void timerEnabledChanged(TimerId id, bool enabled) override;
@@ -76,6 +79,7 @@ private:
     std::array<QTimer, kTimerCount> timers_;
     Game game_{{dialogs_, *this, *services_.random, sound_, *this}};
     std::optional<WindowControls> shown_; // what the widgets show now
+    std::unique_ptr<PlayNarrator> narrator_; // made once a screen reader listens
 
     GameSurface* surface_ = nullptr;
     FlatButton* cmdGame_ = nullptr;

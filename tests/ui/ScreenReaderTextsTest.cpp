@@ -1,8 +1,14 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "GameHarness.h"
+#include "Layout.h"
+#include "PaintedPartAccessible.h"
 #include "ScreenReaderTexts.h"
+#include "SpokenMoves.h"
 
 #include <QTest>
+
+#include <functional>
 
 using namespace velmora;
 
@@ -37,7 +43,22 @@ void strike(WindowControls& c, std::u32string_view characters)
         c.lblStrike[i].Caption = characters[i];
 }
 
+PlayMoment momentOf(const GameHarness& h)
+{
+    return {h.controls(), h.round(), h.game.timerEnabled(TimerId::tmrScore)};
+}
+
+// A round between two on a title whose A and L come three times each.
+void playLaLaLand(GameHarness& h)
+{
+    h.game.playTitle(U"LA LA LAND");
+}
+
+using Step = std::function<void(GameHarness&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Step)
 
 class ScreenReaderTextsTest : public QObject {
     Q_OBJECT
@@ -105,6 +126,97 @@ private slots:
         QCOMPARE(spoken::figureText(c), QStringLiteral("6 de 6 partes dibujadas, asustado"));
         c.figure.hang();
         QCOMPARE(spoken::figureText(c), QStringLiteral("6 de 6 partes dibujadas, ahorcado"));
+    }
+
+    void eachMoveIsToldOnceInASentence_data()
+    {
+        QTest::addColumn<Step>("before");
+        QTest::addColumn<Step>("move");
+        QTest::addColumn<QString>("told");
+        const Step nothing = [](GameHarness&) {};
+        const auto typing = [](std::u32string keys) { return Step([keys](GameHarness& h) { h.type(keys); }); };
+        const Step lost = [](GameHarness& h) { h.type(U"XQZKWJB"); };
+        QTest::newRow("a new round") << nothing << Step(playLaLaLand)
+                                     << QStringLiteral("Nueva partida: 8 letras en 3 palabras.");
+        QTest::newRow("a new round of one word")
+            << nothing << Step([](GameHarness& h) { h.game.playTitle(U"SCREAM"); })
+            << QStringLiteral("Nueva partida: 6 letras en 1 palabra.");
+        QTest::newRow("the same round started again before any key") << Step(playLaLaLand) << Step(playLaLaLand)
+                                                                      << QString();
+        QTest::newRow("a hit") << Step(playLaLaLand) << typing(U"A") << QStringLiteral("Acierto: A, 3 casillas.");
+        QTest::newRow("a miss") << Step(playLaLaLand) << typing(U"X") << QStringLiteral("Fallo: X, 1 de 8.");
+        QTest::newRow("a letter typed again")
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"A"); }) << typing(U"A")
+            << QStringLiteral("Letra ya usada: A.");
+        QTest::newRow("a letter typed again while the boxes flash yellow")
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"AA"); }) << typing(U"A") << QString();
+        QTest::newRow("the eighth miss")
+            << Step([=](GameHarness& h) { playLaLaLand(h); lost(h); }) << typing(U"V")
+            << QStringLiteral("Fallo: V, 8 de 8. Partida perdida. El título era LA LA LAND. Penalización: 900 puntos.");
+        QTest::newRow("the last letter") << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"LAN"); })
+                                         << typing(U"D")
+                                         << QStringLiteral("Acierto: D, 1 casilla. Partida ganada: 800 puntos.");
+        QTest::newRow("a point of the score's count")
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"LAND"); })
+            << Step([](GameHarness& h) { h.clock.advance(10); }) << QString();
+        QTest::newRow("the end of the score's count")
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"LAND"); h.clock.advance(10); })
+            << Step([](GameHarness& h) { h.clock.runUntilStopped(TimerId::tmrScore, 10000); })
+            << QStringLiteral("Puntuación: 800.");
+        QTest::newRow("the answer box opened")
+            << Step(playLaLaLand) << typing(U"!")
+            << QStringLiteral("Cuadro de respuesta abierto: escriba el título y pulse Intro.");
+        QTest::newRow("the answer box closed")
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"!"); })
+            << Step([](GameHarness& h) { h.game.cmdCancel_Click(); }) << QStringLiteral("Cuadro de respuesta cerrado.");
+        const auto typedAnswer = [](std::u32string phrase) {
+            return Step([phrase](GameHarness& h) { playLaLaLand(h); h.type(U"!"); h.typeInAnswerBox(phrase); });
+        };
+        const Step enter = [](GameHarness& h) { h.game.txtWord_KeyPress('\r'); };
+        QTest::newRow("a wrong title")
+            << typedAnswer(U"LA LA LANE") << enter
+            << QStringLiteral("Título equivocado. Partida perdida. El título era LA LA LAND. "
+                              "Penalización: 900 puntos.");
+        QTest::newRow("the right title") << typedAnswer(U"LA LA LAND") << enter
+                                         << QStringLiteral("Título acertado. Partida ganada: 800 puntos.");
+        QTest::newRow("the sounds switched off") << nothing << Step([](GameHarness& h) { h.game.mnuSounds_Click(); })
+                                                 << QStringLiteral("Sonidos desactivados.");
+    }
+
+    void eachMoveIsToldOnceInASentence()
+    {
+        QFETCH(Step, before);
+        QFETCH(Step, move);
+        QFETCH(QString, told);
+        GameHarness h;
+        before(h);
+        const PlayMoment start = momentOf(h);
+        move(h);
+        QCOMPARE(spoken::announcement(start, momentOf(h)), told);
+    }
+
+    void whereTheGameStandsNamesTheBoardTheMissesTheAnswerAndTheScore()
+    {
+        GameHarness h;
+        playLaLaLand(h);
+        h.type(U"AXQZKWJBV");
+        h.clock.advance(100);
+        QCOMPARE(spoken::standing(momentOf(h)),
+                 QStringLiteral("Tablero: 3 palabras: guion A, guion A, guion A guion guion. "
+                                "Fallos: 8 de 8: X, Q, Z, K, W, J, B, V. Respuesta: LA LA LAND. Puntuación: 0."));
+    }
+
+    void eachCharacterOfTheBoardLiesOverTheCellItTellsOfInReadingOrder()
+    {
+        WindowControls c = boardWith(U"LA LA");
+        reveal(c, U'A');
+        const QString text = spoken::boardText(c);
+        const std::vector<QRect> boxes = PaintedPartAccessible::characterBoxes(PaintedPart::Board, c);
+        QCOMPARE(boxes.size(), static_cast<std::size_t>(text.size()));
+        QVERIFY(layout::lblLetter(2).contains(boxes[static_cast<std::size_t>(text.indexOf(u'A'))]));
+        QVERIFY(layout::lblLetter(5).contains(boxes[static_cast<std::size_t>(text.lastIndexOf(u'A'))]));
+        for (std::size_t i = 1; i < boxes.size(); ++i)
+            QVERIFY(boxes[i - 1].left() <= boxes[i].left() || boxes[i - 1].top() < boxes[i].top());
     }
 
     void theScoreAndTheAnswerLineAreSaidAsShown()
