@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FlatButton.h"
 
-#include "KeyText.h"
 #include "ScaledPicture.h"
 
 #include <QKeyEvent>
@@ -15,7 +14,6 @@ FlatButton::FlatButton(QWidget* parent)
 {
     setMouseTracking(true);
     setAutoDefault(false);
-    takeComposedText(*this);
 }
 
 void FlatButton::setBackground(const QColor& colour)
@@ -71,9 +69,6 @@ void FlatButton::paintEvent(QPaintEvent*)
 
 void FlatButton::keyPressEvent(QKeyEvent* event)
 {
-    const int code = latin1KeyCode(*event);
-    if (code >= 0 && onKeyCode)
-        onKeyCode(code);
     const bool activation = !repeats_.isRepeat(*event) &&
                             (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
                              event->key() == Qt::Key_Enter);
@@ -87,11 +82,6 @@ void FlatButton::keyReleaseEvent(QKeyEvent* event)
 {
     repeats_.released(*event);
     event->accept();
-}
-
-void FlatButton::inputMethodEvent(QInputMethodEvent* event)
-{
-    deliverCommittedText(*event, onKeyCode);
 }
 
 void FlatButton::mouseMoveEvent(QMouseEvent* event)

@@ -13,10 +13,10 @@ namespace velmora {
 class ScaledPicture;
 
 // A button that paints its own background colour and picture instead of the
-// platform's button face. Every key typed on it is reported as a Latin-1
-// code, and so is every character composed on it with a dead key or an input
-// method; Space and Enter click it only while `activatesOnKeys` allows, and
-// only when freshly pressed: a held key's repeats click nothing.
+// platform's button face. Space and Enter click it only while
+// `activatesOnKeys` allows, and only when freshly pressed: a held key's
+// repeats click nothing. What the keys typed on it mean to the game is the
+// key road's (KeyRoad).
 class FlatButton : public QPushButton {
     Q_OBJECT
 
@@ -29,7 +29,6 @@ public:
     // button, or be replaced first.
     void setPicture(ScaledPicture* picture);
 
-    std::function<void(int)> onKeyCode;
     std::function<bool()> activatesOnKeys = [] { return true; };
     std::function<void()> onMouseMove;
 
@@ -37,7 +36,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:

@@ -3,13 +3,10 @@
 #include "GameSurface.h"
 
 #include "Fonts.h"
-#include "GameSurfaceAccessible.h"
-#include "KeyText.h"
 #include "Layout.h"
 #include "QtText.h"
 
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -120,8 +117,6 @@ GameSurface::GameSurface(const WindowControls& controls, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    takeComposedText(*this);
-    GameSurfaceAccessible::install();
 }
 
 void GameSurface::refresh()
@@ -287,19 +282,6 @@ void GameSurface::mouseMoveEvent(QMouseEvent* event)
     if (onBareSurfaceMouseMove && isBareSurface(event->position().toPoint()))
         onBareSurfaceMouseMove();
     QWidget::mouseMoveEvent(event);
-}
-
-void GameSurface::keyPressEvent(QKeyEvent* event)
-{
-    const int code = latin1KeyCode(*event);
-    if (code >= 0 && onKeyCode)
-        onKeyCode(code);
-    event->accept();
-}
-
-void GameSurface::inputMethodEvent(QInputMethodEvent* event)
-{
-    deliverCommittedText(*event, onKeyCode);
 }
 
 bool GameSurface::event(QEvent* event)

@@ -37,13 +37,10 @@ public:
     bool isBareSurface(QPoint point) const;
 
     std::function<void()> onBareSurfaceMouseMove;
-    std::function<void(int)> onKeyCode;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

@@ -6,8 +6,8 @@
 #include "FlatButton.h"
 #include "Fonts.h"
 #include "GameSurface.h"
+#include "GameSurfaceAccessible.h"
 #include "HelpMenu.h"
-#include "KeyText.h"
 #include "Layout.h"
 #include "PlayNarrator.h"
 #include "QtText.h"
@@ -17,7 +17,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -42,7 +41,6 @@ frmVelmora::frmVelmora(WindowServices services, QWidget* parent)
             connect(&timer, &QTimer::timeout, this, [this, id] { handle([this, id] { game_.onTimer(id); }); });
     }
     setWindowTitle(QStringLiteral("VELMORA (NUEVO)"));
-    takeComposedText(*this);
     buildControls();
     buildMenus();
     Form_Load();
@@ -57,12 +55,12 @@ frmVelmora::~frmVelmora()
 
 void frmVelmora::buildControls()
 {
+    GameSurfaceAccessible::install();
     surface_ = new GameSurface(game_.controls(), this);
     // A screen reader names the surface that holds the board and its parts.
     surface_->setAccessibleName(QStringLiteral("Partida"));
     surface_->setMinimumSize(layout::kClientWidth, layout::kClientHeight);
     surface_->onBareSurfaceMouseMove = [this] { handle([this] { game_.Form_MouseMove(); }); };
-    surface_->onKeyCode = [this](int code) { handle([this, code] { game_.Form_KeyPress(code); }); };
     setCentralWidget(surface_);
 
     const QFont buttonFont = gameFont(Face::Rounded, 12);
@@ -72,7 +70,6 @@ void frmVelmora::buildControls()
     cmdGame_->setGeometry(layout::cmdGame);
     cmdGame_->setFont(buttonFont);
     cmdGame_->setFocusPolicy(Qt::StrongFocus);
-    cmdGame_->onKeyCode = [this](int code) { handle([this, code] { game_.cmdGame_KeyPress(code); }); };
     // Space or Enter must not throw a round away; between rounds they start
     // the next one.
     cmdGame_->activatesOnKeys = [this] { return !game_.round().GameActive; };
@@ -87,7 +84,6 @@ void frmVelmora::buildControls()
     // sounds are on by its checked state, which follows the rules' switch.
     cmdVoz_->setAccessibleName(QStringLiteral("Sonido"));
     cmdVoz_->setCheckable(true);
-    cmdVoz_->onKeyCode = [this](int code) { handle([this, code] { game_.cmdVoz_KeyPress(code); }); };
     connect(cmdVoz_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdVoz_Click(); }); });
 
     frmeAns_ = new QFrame(surface_);
@@ -108,11 +104,6 @@ void frmVelmora::buildControls()
     txtWord_->setPalette(answerColours);
     txtWord_->setToolTip(QStringLiteral(" Introduzca Frase a Adivinar "));
     txtWord_->setAccessibleName(QStringLiteral("Frase a adivinar"));
-    txtWord_->keyFilter = [this](int code) {
-        int taken = 0;
-        handle([&] { taken = game_.txtWord_KeyPress(code); });
-        return taken;
-    };
     txtWord_->onDoubleClick = [this] { handle([this] { game_.txtWord_DblClick(); }); };
     connect(txtWord_, &QLineEdit::textEdited, this,
             [this](const QString& edited) { handle([&] { game_.txtWord_Change(edited.toStdU32String()); }); });
@@ -139,6 +130,22 @@ void frmVelmora::buildControls()
     // clicked.
     QWidget::setTabOrder(cmdGame_, txtWord_);
     QWidget::setTabOrder(txtWord_, cmdCancel_);
+
+    // The window, the surface and the two buttons share the rules' key
+    // routine, each under its own handler's name; the close button has no
+    // key of its own.
+    const auto routine = [this](void (Game::*handler)(int)) {
+        return [this, handler](int code) { handle([&] { (game_.*handler)(code); }); };
+    };
+    keys_.takeGuesses(*this, routine(&Game::Form_KeyPress));
+    keys_.takeGuesses(*surface_, routine(&Game::Form_KeyPress));
+    keys_.takeGuesses(*cmdGame_, routine(&Game::cmdGame_KeyPress));
+    keys_.takeGuesses(*cmdVoz_, routine(&Game::cmdVoz_KeyPress));
+    keys_.takeAnswers(*txtWord_, [this](int code) {
+        int taken = 0;
+        handle([&] { taken = game_.txtWord_KeyPress(code); });
+        return taken;
+    });
 }
 
 void frmVelmora::buildMenus()
@@ -323,21 +330,6 @@ void frmVelmora::timerEnabledChanged(TimerId id, bool enabled)
         timer.start(intervalMs(id));
     else
         timer.stop();
-}
-
-void frmVelmora::keyPressEvent(QKeyEvent* event)
-{
-    // Reached only when no control has the focus: the window's own key
-    // handler.
-    const int code = latin1KeyCode(*event);
-    if (code >= 0)
-        handle([this, code] { game_.Form_KeyPress(code); });
-    event->accept();
-}
-
-void frmVelmora::inputMethodEvent(QInputMethodEvent* event)
-{
-    deliverCommittedText(*event, [this](int code) { handle([this, code] { game_.Form_KeyPress(code); }); });
 }
 
 void frmVelmora::resizeEvent(QResizeEvent* event)

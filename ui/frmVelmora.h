@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Game.h"
+#include "KeyRoad.h"
 #include "QtDialogs.h"
 #include "ScaledPicture.h"
 #include "WindowServices.h"
@@ -39,8 +40,6 @@ public:
     QSize fixedSize() const { return {FixedWidth, FixedHeight}; }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -80,6 +79,7 @@ private:
     Game game_{{dialogs_, *this, *services_.random, sound_, *this}};
     std::optional<WindowControls> shown_; // what the widgets show now
     std::unique_ptr<PlayNarrator> narrator_; // made once a screen reader listens
+    KeyRoad keys_;
 
     GameSurface* surface_ = nullptr;
     FlatButton* cmdGame_ = nullptr;
