@@ -14,18 +14,6 @@ namespace {
 constexpr char32_t kEnye = U'Ñ';
 constexpr char32_t kBackspace = U'\b';
 
-char32_t plainVowel(char32_t c)
-{
-    switch (c) {
-    case U'á': case U'Á': return U'A';
-    case U'é': case U'É': return U'E';
-    case U'í': case U'Í': return U'I';
-    case U'ó': case U'Ó': return U'O';
-    case U'ú': case U'Ú': case U'ü': case U'Ü': return U'U';
-    default: return 0;
-    }
-}
-
 // The plain letter of an accented vowel that a Spanish or international
 // keyboard types (grave, acute, circumflex or diaeresis), in the vowel's own
 // case; 0 for any other character. "ñ" is a letter of its own, not folded.
@@ -62,10 +50,10 @@ char32_t guessForKey(int keyCode)
     if (keyCode < 0 || keyCode > 0xFF)
         return 0;
     const auto c = static_cast<char32_t>(keyCode);
-    const char32_t upper = toUpperLatin1(c);
-    if ((upper >= U'A' && upper <= U'Z') || (c >= U'0' && c <= U'9') || upper == kEnye)
-        return upper;
-    return plainVowel(c);
+    const char32_t plain = plainLetter(c);
+    const char32_t upper = toUpperLatin1(plain != 0 ? plain : c);
+    const bool letterOrDigit = (upper >= U'A' && upper <= U'Z') || (upper >= U'0' && upper <= U'9');
+    return letterOrDigit || upper == kEnye ? upper : 0;
 }
 
 int Verificar_Tecla(int keyCode, bool boxIsEmpty)
@@ -90,7 +78,7 @@ std::u32string admitToAnswerBox(std::u32string_view arriving, bool boxIsEmpty, s
         if (kept + admitted.size() >= kRoom)
             break;
         const bool empty = boxIsEmpty && admitted.empty();
-        const int taken = c != kBackspace && c <= 0xFF ? Verificar_Tecla(static_cast<int>(c), empty) : 0;
+        const int taken = c != kBackspace ? Verificar_Tecla(static_cast<int>(c), empty) : 0;
         if (taken != 0)
             admitted.push_back(static_cast<char32_t>(taken));
     }

@@ -13,9 +13,10 @@ inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyAnswer = '!';
 
 // The guess a key stands for while a round runs: letters and digits in upper
-// case, "ñ" and "Ñ" as "Ñ", and the accented vowels of Spanish (á é í ó ú ü in
-// either case) as their plain vowel. Any other key, punctuation and control
-// keys included, is no guess: the result is 0.
+// case, "ñ" and "Ñ" as "Ñ", and an accented vowel (á à â ä, the same over
+// e i o u, in either case) as its plain vowel, as the answer box takes it.
+// Any other key, punctuation, control keys and codes beyond Latin-1
+// included, is no guess: the result is 0.
 char32_t guessForKey(int keyCode);
 
 // The answer box's key filter: digits, letters, "ñ" and "Ñ", Backspace, and a

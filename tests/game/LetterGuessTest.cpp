@@ -113,6 +113,9 @@ private slots:
         QTest::newRow("ú") << 0xFA << "U";
         QTest::newRow("ü") << 0xFC << "U";
         QTest::newRow("Ü") << 0xDC << "U";
+        QTest::newRow("à") << 0xE0 << "A";
+        QTest::newRow("Ê") << 0xCA << "E";
+        QTest::newRow("ï") << 0xEF << "I";
     }
 
     void anAccentedVowelGuessesItsPlainVowel()
