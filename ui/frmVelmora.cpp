@@ -240,10 +240,12 @@ void frmVelmora::handle(Handler&& handler)
 
 void frmVelmora::followerTick(TimerId id)
 {
+    // A follower re-derives what the controls show. The board refresh also
+    // writes each character of the title through GuessChar, the key
+    // routine's scratch value, which changes nothing shown.
     const WindowControls controls = game_.controls();
-    const RoundState round = game_.round();
     game_.onTimer(id);
-    if (game_.controls() == controls && game_.round() == round) {
+    if (game_.controls() == controls) {
         timers_[static_cast<std::size_t>(id)].stop();
         return;
     }
