@@ -20,8 +20,9 @@ packages=(
   xvfb xauth xdotool xclip x11-utils imagemagick pulseaudio pulseaudio-utils
   # Composing letters on another keyboard layout; a desktop's font through its platform theme
   x11-xkb-utils libx11-data qt6ct fonts-dejavu-core
-  # Reading the window as a screen reader does
-  dbus at-spi2-core python3-pyatspi
+  # Reading the window as a screen reader does, and hearing a round as the
+  # screen reader Orca speaks it (speech on its silent module, openbox for focus)
+  dbus at-spi2-core python3-pyatspi orca speech-dispatcher openbox
   # Benchmarks: the probe that reads a window's pixels from the X server
   libxcb1-dev
   # Making and checking the Debian package, the desktop entry and the

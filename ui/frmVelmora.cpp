@@ -84,6 +84,7 @@ void frmVelmora::buildControls()
     // sounds are on by its checked state, which follows the rules' switch.
     cmdVoz_->setAccessibleName(QStringLiteral("Sonido"));
     cmdVoz_->setCheckable(true);
+    cmdVoz_->setAccessibleDescription(QStringLiteral("Quita o pone los sonidos."));
     connect(cmdVoz_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdVoz_Click(); }); });
 
     frmeAns_ = new QFrame(surface_);
@@ -104,6 +105,7 @@ void frmVelmora::buildControls()
     txtWord_->setPalette(answerColours);
     txtWord_->setToolTip(QStringLiteral(" Introduzca Frase a Adivinar "));
     txtWord_->setAccessibleName(QStringLiteral("Frase a adivinar"));
+    txtWord_->setAccessibleDescription(QStringLiteral("Escriba el título entero y pulse Intro."));
     txtWord_->onDoubleClick = [this] { handle([this] { game_.txtWord_DblClick(); }); };
     connect(txtWord_, &QLineEdit::textEdited, this,
             [this](const QString& edited) { handle([&] { game_.txtWord_Change(edited.toStdU32String()); }); });
@@ -116,6 +118,7 @@ void frmVelmora::buildControls()
     cmdCancel_->setBackground(bgr(0x008080FF));
     cmdCancel_->setToolTip(QStringLiteral(" Cerrar Cuadro De Texto "));
     cmdCancel_->setAccessibleName(QStringLiteral("Cerrar"));
+    cmdCancel_->setAccessibleDescription(QStringLiteral("Cierra el cuadro de la respuesta."));
     cmdCancel_->setFocusPolicy(Qt::StrongFocus);
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { handle([this] { game_.cmdCancel_Click(); }); });
     // Escape in the answer box, or on its close button, closes it as the

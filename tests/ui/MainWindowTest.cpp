@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -253,9 +254,17 @@ private slots:
         const QPoint onHiddenAnswer = surface->mapToGlobal(layout::lblWords.center());
         QCOMPARE(surfaceInterface->childAt(onHiddenAnswer.x(), onHiddenAnswer.y()), nullptr);
 
+        // Every control is named, and its name and description are said
+        // without the padding its tooltip carries on the screen.
+        QList<QWidget*> controls{f.child<QLineEdit>("txtWord")};
         for (QAbstractButton* b : surface->findChildren<QAbstractButton*>())
-            QVERIFY2(!QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name).isEmpty(),
-                     qPrintable(b->objectName()));
+            controls << b;
+        for (QWidget* control : controls) {
+            const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(!spoken->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+            for (QAccessible::Text t : {QAccessible::Name, QAccessible::Description})
+                QCOMPARE(spoken->text(t), spoken->text(t).trimmed());
+        }
         QAccessibleInterface* speaker = QAccessible::queryAccessibleInterface(f.child<QAbstractButton>("cmdVoz"));
         QCOMPARE(speaker->text(QAccessible::Name), QStringLiteral("Sonido"));
         QVERIFY(speaker->state().checkable);
