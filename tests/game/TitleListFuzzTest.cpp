@@ -6,6 +6,7 @@
 #include "TitleRule.h"
 #include "Utf8.h"
 
+#include <QStringDecoder>
 #include <QTest>
 
 #include <algorithm>
@@ -32,7 +33,11 @@ QString brokenPromise(std::string_view bytes, const TitleListReading& reading)
     std::string_view text = bytes;
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
-    const bool utf8 = decodeUtf8(text).has_value();
+    // Qt's own decoder tells UTF-8, so that a fault of the game's cannot
+    // hide behind itself.
+    QStringDecoder toUtf16(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = toUtf16(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    const bool utf8 = !toUtf16.hasError();
     const bool utf8Refusal = reading.failure.starts_with(U"no está en UTF-8");
     if (bytes.size() <= kTitleListMaxBytes && utf8 == utf8Refusal)
         return QStringLiteral("UTF-8 text refused as not UTF-8, or the other way round");
