@@ -136,6 +136,14 @@ private slots:
         QTest::keyClick(o.box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(o.held(), QStringLiteral("el padrino"));
         QCOMPARE(o.box->cursorPosition(), 6);
+
+        // Into the middle of a nearly full box goes only what fits, and all
+        // the box held stays.
+        QTest::keyClicks(o.box, QString(30, QLatin1Char('x')));
+        QGuiApplication::clipboard()->setText(QStringLiteral("ABC"));
+        QTest::keyClick(o.box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.held(), QStringLiteral("el pad") + QString(30, QLatin1Char('x')) + QStringLiteral("ABrino"));
+        QCOMPARE(o.box->cursorPosition(), 38);
     }
 
     void escapeClosesTheBoxAsItsCloseButtonDoes()
