@@ -194,11 +194,11 @@ private slots:
                                         QByteArray(static_cast<qsizetype>(kTitleListMaxBytes) + 1, 'a'));
         QCOMPARE(qtText(readFile(large).failure), QStringLiteral("es demasiado grande (más de 1 MiB)"));
 
-        // A file larger when read than when measured, as those of /proc are:
-        // a process's environment of more than 1 MiB.
+        // A file larger when read than measured, as those of /proc are: the
+        // environment of a process, here of more than 1 MiB.
         QStringList environment;
-        for (int i = 0; i < 9; ++i)
-            environment << QStringLiteral("V%1=").arg(i) + QString(120000, QLatin1Char('x'));
+        for (char name = 'a'; name < 'j'; ++name)
+            environment << QStringLiteral("%1=").arg(QLatin1Char(name)) + QString(120000, QLatin1Char('x'));
         QProcess waiting;
         waiting.setEnvironment(environment);
         waiting.start(QStringLiteral("/bin/cat"));
@@ -243,9 +243,8 @@ private slots:
         QTest::newRow("long") << QByteArray(60, 'n') << QString(39, 'n') + "…";
         QTest::newRow("as long as fits") << QByteArray(40, 'n') << QString(40, 'n');
         QTest::newRow("one too long") << QByteArray(41, 'n') << QString(39, 'n') + "…";
-        QTest::newRow("direction marks") << QByteArray("\u061C\u200E\u200F\u202A\u202E\u2066\u2069.txt")
-                                         << QString(7, QChar(0xFFFD)) + ".txt";
-        QTest::newRow("controls") << QByteArray("\x1F\x7F\u0080\u009F") << QString(4, QChar(0xFFFD));
+        QTest::newRow("controls and direction marks") << QByteArray("\x1F\x7F\u0080\u009F\u061C\u200E\u200F\u202A\u202E\u2066\u2069")
+                                                      << QString(11, QChar(0xFFFD));
         QTest::newRow("what lies next to them") << QByteArray("a ~\u00A0\u061B\u2010\u202F\u2065")
                                                 << "a ~\u00A0\u061B\u2010\u202F\u2065";
     }
