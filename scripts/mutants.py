@@ -169,10 +169,11 @@ class Runner:
         return rc in (0, props.get('SKIP_RETURN_CODE', 0))
 
     def outcome(self, tests, path):
-        for k, t in enumerate(tests):
-            # The first test alone catches most faults; the others are built together when it does not.
-            if k < 2 and not self.make(tests[k:] if k else tests[:1], path):
+        built = set()  # each program is built for a fault only when a test needs it
+        for t in tests:
+            if not set(t['programs']) <= built and not self.make([t], path):
                 return 'broken'
+            built.update(t['programs'])
             if not self.passes(t, self.args.timeout or max(10, 3 * self.time[t['name']])):
                 return 'caught'
         return 'survived'
