@@ -7,7 +7,8 @@ caught as `file:line: change`, then the share caught. The faults: comparison,
 logical, arithmetic and bitwise operators swapped, integer constants one more
 or less, true and false swapped, a `!`, an operand of && or || or a statement
 alone on its line dropped, if and while conditions negated. A fault that does
-not compile is not counted; a test that runs past its time has caught it.
+not compile is not counted; a test that fails twice, or runs past its time,
+has caught it (a busy machine may fail a timed test once).
 
 The tests that cover a file are the CTest tests that run a program of the
 build tree holding a function or data the file's object defines (by nm), but
@@ -41,16 +42,6 @@ def code_only(line):
     line = LITERAL.sub(lambda m: m.group()[0] + '\x01' * (len(m.group()) - 2) + m.group()[-1], line)
     comment = line.find('//')
     return line if comment < 0 else line[:comment] + ' ' * (len(line) - comment)
-
-
-def matching(code, i):
-    """Where the bracket opened at i is closed."""
-    depth = 0
-    for j in range(i, len(code)):
-        depth += {'(': 1, ')': -1}.get(code[j], 0)
-        if depth == 0:
-            return j
-    return None
 
 
 def operand_end(code, i, step):
@@ -88,10 +79,9 @@ def faults(lines):
             for v in ([value + 1, value - 1] if value else [1]):
                 new = '0x%0*X' % (len(text) - 2, v) if text[:2] in ('0x', '0X') else str(v)
                 found.append((m.start(1), len(text), new, f'{text} -> {new}'))
-        for m in re.finditer(r'\b(if|while) \(', c):
-            if (end := matching(c, m.end() - 1)) is not None:
-                cond = line[m.end():end]
-                found.append((m.end(), end - m.end(), f'!({cond})', f'condition ({cond}) negated'))
+        if m := re.match(r'(.*?\b(?:if|while) \()(.*)\)( {)?$', c.rstrip()):  # a condition on one line
+            found.append((m.end(1), m.end(2) - m.end(1), f'!({line[m.start(2):m.end(2)]})',
+                          f'condition ({line[m.start(2):m.end(2)]}) negated'))
         for m in re.finditer(r' (&&|\|\|) ', c):
             left, right = operand_end(c, m.start() - 1, -1), operand_end(c, m.end(), 1)
             if left < m.start() and right >= m.end():
@@ -173,8 +163,7 @@ class Runner:
         for t in tests:
             if not set(t['programs']) <= built and not self.make([t], path):
                 return 'broken'
-            built.update(t['programs'])
-            # A failure counts when a second run confirms it: a busy machine can fail a timed test.
+            built |= set(t['programs'])
             timeout = self.args.timeout or max(20, 5 * self.time[t['name']])
             if not self.passes(t, timeout) and not self.passes(t, timeout):
                 return 'caught'
