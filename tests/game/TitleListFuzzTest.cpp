@@ -122,16 +122,17 @@ private slots:
     // 3-7), and what lies just outside them, where each byte is one U+FFFD.
     void utf8IsReadAndWrittenAsTheStandardDefinesIt()
     {
-        const std::u32string text = U"\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFF\U00010000\U0010FFFF";
+        const std::u32string text = U"\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFF\U00010000\U000E0061\U0010FFFF";
         const std::string bytes = "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF"
-                                  "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+                                  "\xF0\x90\x80\x80\xF3\xA0\x81\xA1\xF4\x8F\xBF\xBF";
         QCOMPARE(decodeUtf8(bytes), std::optional(text));
         QCOMPARE(decodeUtf8Lossy(bytes), text);
         QCOMPARE(encodeUtf8(text), bytes);
         for (const std::string bad : {"\x80", "\xBF", "\xC0\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
-                                      "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF", "\xC3", "\xE2\x82",
-                                      "\xF0\x9F\x8E", "\xE2\x82\xC3"}) {
-            QVERIFY(!decodeUtf8(bad + "A"));
+                                      "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xF8\x90\x80\x80", "\xC3",
+                                      "\xE2\x82", "\xF0\x9F\x8E", "\xE2\x82\xC3"}) {
+            // Also as a view that ends where it does, as a line is read.
+            QVERIFY(!decodeUtf8(std::string_view(bad + "\xA9").substr(0, bad.size())));
             QCOMPARE(decodeUtf8Lossy(bad + "A"), std::u32string(bad.size(), 0xFFFD) + U"A");
         }
         for (const char32_t c : {0xD800U, 0xDFFFU, 0x110000U})

@@ -201,8 +201,8 @@ private slots:
             environment << QStringLiteral("%1=").arg(QLatin1Char(name)) + QString(120000, QLatin1Char('x'));
         QProcess waiting;
         waiting.setEnvironment(environment);
-        waiting.start(QStringLiteral("/bin/cat"));
-        QVERIFY(waiting.waitForStarted());
+        waiting.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("echo; read line")});
+        QVERIFY(waiting.waitForReadyRead()); // started with that environment
         QCOMPARE(qtText(readFile(QStringLiteral("/proc/%1/environ").arg(waiting.processId())).failure),
                  QStringLiteral("es demasiado grande (más de 1 MiB)"));
         waiting.closeWriteChannel();
