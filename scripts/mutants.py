@@ -13,24 +13,13 @@ has caught it (a busy machine may fail a timed test once).
 The tests that cover a file are the CTest tests that run a program of the
 build tree holding a function or data the file's object defines (by nm), but
 those with a label --skip-labels matches; the one named after the file runs
-first, then the fastest. A survivor that changes no behaviour is listed in
-EQUIVALENT, with the reason. The file is restored after each fault, also when
-interrupted; a run killed outright leaves a copy in the build tree that the
-next run restores. At the end the programs are rebuilt from the sources.
+first, then the fastest. A survivor that changes no behaviour is listed, with
+the reason, in mutants-equivalent.txt beside this script. The file is restored
+after each fault, also when interrupted; a run killed outright leaves a copy in
+the build tree that the next run restores. At the end the programs are rebuilt
+from the sources.
 """
 import argparse, json, os, re, shutil, signal, subprocess, sys, time
-
-# (file, pattern of the line, pattern of the change, why the fault changes nothing)
-EQUIVALENT = [
-    ('game/Utf8.cpp', r'(length|value|smallest) = 0;', '', 'each branch sets it before it is read'),
-    ('game/Utf8.cpp', r'\.reserve\(', '', 'it only reserves memory'),
-    ('game/Utf8.cpp', r'lead >= 0xC2', '0xC2 -> 0xC1', 'C1 spells less than U+0080, which is refused as overlong'),
-    ('game/Utf8.cpp', r'smallest = 0x80;', 'dropped|-> 0x7F', 'C2 to DF spell nothing less than U+0080'),
-    ('game/Utf8.cpp', r'lead >= 0xF0', '0xF0 -> 0xEF', 'EF is taken as the lead of three bytes first'),
-    ('ui/AnswerFilter.cpp', r'\+\+before;', 'dropped', 'the compiler drops the loop left, which cannot end; what '
-     'the box held before the change then passes the rules again, unchanged'),
-    ('ui/AnswerFilter.cpp', r'cursor >=? (arrivedEnd|before)', "'>=?' -> '>=?'", 'at the bound both ways give one cursor'),
-]
 
 BINARY = [p.split() for p in '== !=,!= ==,< <=,<= <,> >=,>= >,&& ||,|| &&,+ -,- +,* /,/ *,+= -=,-= +=,<< >>,'
                              '>> <<,& |,| &'.split(',')]
@@ -111,6 +100,8 @@ def faults(lines):
 class Runner:
     def __init__(self, args):
         self.build, self.args, self.symbols, self.time, self.used = args.build, args, {}, {}, set()
+        with open(os.path.join(os.path.dirname(__file__), 'mutants-equivalent.txt')) as f:
+            self.equivalent = [[s.strip() for s in l.split(' | ', 3)] for l in f if l.strip() and l[0] != '#']
         self.tests = json.loads(subprocess.run(['ctest', '--test-dir', self.build, '--show-only=json-v1'],
                                                capture_output=True, text=True, check=True).stdout)['tests']
         with open(os.path.join(self.build, 'compile_commands.json')) as f:
@@ -197,7 +188,7 @@ def measure(runner, path):
             with open(path, 'w') as f:
                 f.write('\n'.join(lines[:n] + [mutated] + lines[n + 1:]))
             result, where = runner.outcome(tests, path), f'{path}:{n + 1}: {change}'
-            why = next((w for f, text, c, w in EQUIVALENT
+            why = next((w for f, text, c, w in runner.equivalent
                         if f == path and re.search(text, lines[n]) and re.search(c, change)), None)
             if result == 'survived' and why:
                 same.append(f'{where} (equivalent: {why})')
