@@ -20,7 +20,7 @@ CONFIGURE_ARGS = $(if $(VELMORA_WERROR),-DVELMORA_WERROR=$(VELMORA_WERROR)) $(CM
 # Where the program lies in the build tree, which keeps the installed layout.
 PROGRAM = "$$(cat $(BUILD)/program-location)"
 
-.PHONY: all deps configure build install run test test-sanitized bench deb deb-check pictures clips faces screenshot clean
+.PHONY: all deps configure build install run test test-sanitized bench mutants deb deb-check pictures clips faces screenshot clean
 
 all: build
 
@@ -70,6 +70,11 @@ bench: build
 	@cd $(BUILD) && VELMORA_BENCH_MEASURE=1 ctest -L '^bench$$' --verbose | sed -nE \
 	  -e '/^[0-9]+: (Test command|Working Directory|Environment variables|Test timeout| +[A-Z_]+=)/d' \
 	  -e 's/^[0-9]+: //p' -e '/Test +#|tests passed|FAILED|^\s+[0-9]+ - /p'
+
+# Plants faults one at a time in FILES, runs the tests that cover each file in
+# the build tree, and names the faults they miss (scripts/mutants.py --help).
+mutants: build
+	@/usr/bin/python3 scripts/mutants.py --build $(BUILD) $(FILES)
 
 # The Debian package, made by dpkg-buildpackage from a copy of the sources in
 # $(DEB_BUILD)/velmora (see packaging/make-deb.sh), with the test suite unless

@@ -115,28 +115,26 @@ void PulseOutput::poll()
 bool PulseOutput::listening()
 {
     poll();
-    if (!backingOff_)
+    if (context_ == nullptr)
         return true;
-    const pa_context_state_t state = context_ != nullptr ? pa_context_get_state(context_) : PA_CONTEXT_TERMINATED;
-    switch (state) {
-    case PA_CONTEXT_SETTING_NAME:
-    case PA_CONTEXT_READY:
-        // The server has answered the connection opened at the give-up.
-        backingOff_ = false;
-        return true;
+    switch (pa_context_get_state(context_)) {
+    case PA_CONTEXT_UNCONNECTED:
+    case PA_CONTEXT_CONNECTING:
+    case PA_CONTEXT_AUTHORIZING:
+        // Only the connection opened at a give-up is left waiting between
+        // clips: the server has not answered since.
+        return false;
     case PA_CONTEXT_FAILED:
-    case PA_CONTEXT_TERMINATED:
         // The client library gave up on it in turn: try again, still without
         // waiting. Refused or closed, though, the server is gone, and the
         // next clip starts afresh, at no cost when there is no server.
-        if (context_ != nullptr && pa_context_errno(context_) == PA_ERR_TIMEOUT) {
+        if (pa_context_errno(context_) == PA_ERR_TIMEOUT) {
             startConnecting();
             return false;
         }
-        backingOff_ = false;
         return true;
     default:
-        return false;
+        return true;
     }
 }
 
@@ -269,7 +267,6 @@ void PulseOutput::giveUp()
     // Closing the connection also releases, once the server reads again,
     // whatever it still holds for the clip.
     disconnect();
-    backingOff_ = true;
     startConnecting();
 }
 

@@ -70,9 +70,9 @@ private:
     void giveUp();
     // Handles whatever the server has sent, without waiting.
     void poll();
-    // Whether a clip is offered to the server now; false while backing off
-    // from a server that has not answered since a clip was given up. It
-    // handles what the server has sent meanwhile and never waits.
+    // Whether a clip is offered to the server now; false while backing off:
+    // while the connection opened at a give-up still waits for the server's
+    // answer. It handles what the server has sent meanwhile and never waits.
     bool listening();
 
     // Runs the main loop until `done` holds, the connection fails or the
@@ -83,7 +83,6 @@ private:
     pa_mainloop* mainloop_ = nullptr;
     pa_context* context_ = nullptr;
     std::chrono::milliseconds giveUp_;
-    bool backingOff_ = false;
 };
 
 } // namespace velmora

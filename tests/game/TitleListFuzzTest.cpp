@@ -6,6 +6,7 @@
 #include "TitleRule.h"
 #include "Utf8.h"
 
+#include <QStringDecoder>
 #include <QTest>
 
 #include <algorithm>
@@ -32,7 +33,11 @@ QString brokenPromise(std::string_view bytes, const TitleListReading& reading)
     std::string_view text = bytes;
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
-    const bool utf8 = decodeUtf8(text).has_value();
+    // Qt's own decoder tells UTF-8, so that a fault of the game's cannot
+    // hide behind itself.
+    QStringDecoder toUtf16(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = toUtf16(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    const bool utf8 = !toUtf16.hasError();
     const bool utf8Refusal = reading.failure.starts_with(U"no está en UTF-8");
     if (bytes.size() <= kTitleListMaxBytes && utf8 == utf8Refusal)
         return QStringLiteral("UTF-8 text refused as not UTF-8, or the other way round");
@@ -111,6 +116,27 @@ private slots:
             usable += reading.usable() ? 1 : 0;
         }
         QVERIFY(usable > 500);
+    }
+
+    // The ends of each range of the standard's well-formed UTF-8 (its table
+    // 3-7), and what lies just outside them, where each byte is one U+FFFD.
+    void utf8IsReadAndWrittenAsTheStandardDefinesIt()
+    {
+        const std::u32string text = U"\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFF\U00010000\U000E0061\U0010FFFF";
+        const std::string bytes = "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF"
+                                  "\xF0\x90\x80\x80\xF3\xA0\x81\xA1\xF4\x8F\xBF\xBF";
+        QCOMPARE(decodeUtf8(bytes), std::optional(text));
+        QCOMPARE(decodeUtf8Lossy(bytes), text);
+        QCOMPARE(encodeUtf8(text), bytes);
+        for (const std::string bad : {"\x80", "\xBF", "\xC0\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
+                                      "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xF8\x90\x80\x80", "\xC3",
+                                      "\xE2\x82", "\xF0\x9F\x8E", "\xE2\x82\xC3"}) {
+            // Also as a view that ends where it does, as a line is read.
+            QVERIFY(!decodeUtf8(std::string_view(bad + "\xA9").substr(0, bad.size())));
+            QCOMPARE(decodeUtf8Lossy(bad + "A"), std::u32string(bad.size(), 0xFFFD) + U"A");
+        }
+        for (const char32_t c : {0xD800U, 0xDFFFU, 0x110000U})
+            QCOMPARE(encodeUtf8(std::u32string(1, c)), std::string("\xEF\xBF\xBD"));
     }
 
     void aListCutAtEveryByteIsReadAsAListOrRefused()

@@ -8,6 +8,7 @@
 #include "TitleTable.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include <map>
 #include <stdexcept>
 
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 
 using namespace velmora;
@@ -192,6 +194,29 @@ private slots:
         const QString large = writeFile(dir, QStringLiteral("grande.txt"),
                                         QByteArray(static_cast<qsizetype>(kTitleListMaxBytes) + 1, 'a'));
         QCOMPARE(qtText(readFile(large).failure), QStringLiteral("es demasiado grande (más de 1 MiB)"));
+
+        // A file larger when read than measured, as those of /proc are: the
+        // environment of a process, here of more than 1 MiB.
+        QStringList environment;
+        for (char name = 'a'; name < 'j'; ++name)
+            environment << QStringLiteral("%1=").arg(QLatin1Char(name)) + QString(120000, QLatin1Char('x'));
+        QProcess waiting;
+        waiting.setEnvironment(environment);
+        waiting.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("echo; read line")});
+        QVERIFY(waiting.waitForReadyRead()); // started with that environment
+        QCOMPARE(qtText(readFile(QStringLiteral("/proc/%1/environ").arg(waiting.processId())).failure),
+                 QStringLiteral("es demasiado grande (más de 1 MiB)"));
+        waiting.closeWriteChannel();
+        QVERIFY(waiting.waitForFinished());
+
+        // A file the player may not read. Root may read any, so the test
+        // reads it with the file system rights of an ordinary user.
+        const QString locked = writeFile(dir, QStringLiteral("cerrado.txt"), "Los olvidados\n");
+        QVERIFY(QFile::setPermissions(locked, {}));
+        const auto rights = ::setfsuid(65534);
+        const QString lockedFailure = qtText(readFile(locked).failure);
+        ::setfsuid(rights);
+        QCOMPARE(lockedFailure, QStringLiteral("no hay permiso para leerlo"));
     }
 
     void theSampleListIsPlayableWholeAndHoldsNoneOfVelmorasTitles()
@@ -217,6 +242,12 @@ private slots:
         QTest::newRow("a line break") << QByteArray("dos\nl\xC3\xADneas") << "dos\uFFFDlíneas";
         QTest::newRow("right to left override") << QByteArray("\xE2\x80\xAEtxt.exe") << "\uFFFDtxt.exe";
         QTest::newRow("long") << QByteArray(60, 'n') << QString(39, 'n') + "…";
+        QTest::newRow("as long as fits") << QByteArray(40, 'n') << QString(40, 'n');
+        QTest::newRow("one too long") << QByteArray(41, 'n') << QString(39, 'n') + "…";
+        QTest::newRow("controls and direction marks") << QByteArray("\x1F\x7F\u0080\u009F\u061C\u200E\u200F\u202A\u202E\u2066\u2069")
+                                                      << QString(11, QChar(0xFFFD));
+        QTest::newRow("what lies next to them") << QByteArray("a ~\u00A0\u061B\u2010\u202F\u2065")
+                                                << "a ~\u00A0\u061B\u2010\u202F\u2065";
     }
 
     void aListIsNamedAfterItsFileAsACaptionCanShowIt()

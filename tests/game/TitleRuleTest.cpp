@@ -37,6 +37,7 @@ private slots:
         QTest::newRow("Ñ") << "ESPAÑA" << "ESPAÑA";
         QTest::newRow("decomposed ñ and é") << QString::fromUtf8("Pin\u0303a cafe\u0301") << "PIÑA CAFE";
         QTest::newRow("a mark away from an N") << QString::fromUtf8("N \u0303x N!\u0303") << "N X N";
+        QTest::newRow("a mark before the tilde") << QString::fromUtf8("An\u0323\u0303o") << "AÑO";
 
         // Punctuation and symbols are dropped, spaces collapsed and trimmed.
         QTest::newRow("Spanish question and exclamation")
@@ -53,6 +54,11 @@ private slots:
         QTest::newRow("other spaces") << QString::fromUtf8("no\u00A0hay\u2003dos\u3000sin tres") << "NO HAY DOS SIN TRES";
         QTest::newRow("invisible marks") << QString::fromUtf8("\uFEFFmi\u200Bra\u00ADda\u200E") << "MIRADA";
         QTest::newRow("full-width letters") << "ＴＯＫＩＯ ２０２０" << "TOKIO 2020";
+        QTest::newRow("each block dropped, at both ends")
+            << "a¡¿\u0300\u036F\u1AB0\u1AFF\u1DC0\u1DFF\u206F\u20A0\u20CF\u20D0\u20FF℗℠™\u2190\u245F\u2500"
+               "\u2BFF\u2E00\u2E7F\uFE00\uFE6F\uFEFF！～\U0001F000\U0001FAFF\U000E0000\U000E007Fb" << "AB";
+        QTest::newRow("every kind of space") << "a\tb\vc\fd\u00A0e\u1680f\u2000g\u200Ah\u2028i\u2029j\u202Fk\u205Fl\u3000m"
+                                             << "A B C D E F G H I J K L M";
 
         // Emoji are symbols: dropped, with their joiners, selectors and flags.
         QTest::newRow("emoji") << "🎬 Tiburón 🦈" << "TIBURON";
@@ -122,6 +128,39 @@ private slots:
         const TitleCheck result = check(candidate);
         QVERIFY(!result.playable());
         QCOMPARE(qtText(result.refusal), refusal);
+    }
+
+    // A letter of Latin-1 or Latin Extended-A is a plain letter with marks
+    // when Unicode decomposes it so (as Qt knows), and then loses them;
+    // every other one is refused. × and ÷ are signs.
+    void eachLatinLetterLosesItsMarksOrIsRefused()
+    {
+        for (char16_t c = 0xC0; c <= 0x17F; ++c) {
+            const QString letter(QChar{c});
+            const QString parts = letter.normalized(QString::NormalizationForm_D).toUpper();
+            const bool marked = parts.size() > 1 && parts.at(0) < QChar(0x80) && parts.at(1) > QChar(0x80);
+            const QString title = !marked ? QString() : parts == QStringLiteral("N\u0303") ? QStringLiteral("Ñ") : parts.left(1);
+            const TitleCheck result = check(letter);
+            QCOMPARE(qtText(result.title), title);
+            const bool sign = c == u'×' || c == u'÷';
+            QCOMPARE(qtText(result.refusal), title.isEmpty() ? sign ? QStringLiteral("no tiene letras")
+                                                                    : QStringLiteral("contiene «%1», que no se puede jugar").arg(letter)
+                                                             : QString());
+        }
+    }
+
+    // Next to each block the rule drops or reads as spaces lie characters
+    // it does not know; those are refused, and named as the player can see
+    // them, by their code where they would show as nothing.
+    void charactersTheRuleDoesNotKnowAreRefused()
+    {
+        const auto refusal = [](char32_t c) { return qtText(checkTitle(std::u32string(U"A") + c).refusal); };
+        for (const char32_t c : std::u32string_view(U"\u02FF\u0370\u1681\u1AAF\u1B00\u1DBF\u1E00\u1FFF\u2070\u209F\u2100\u2116"
+                                                      U"\u2118\u211F\u2121\u2123\u218F\u2460\u24FF\u2C00\u2DFF\u2E80\u3001\uF900"
+                                                      U"\uFDFF\uFE70\uFEFE\uFF00\uFF5F\u0180\U0001EFFF\U0001FB00\U000DFFFF\U000E0080"))
+            QCOMPARE(refusal(c), QStringLiteral("contiene «%1», que no se puede jugar").arg(qtText(std::u32string(1, c))));
+        for (const char32_t c : std::u32string_view(U"\u001F\u007F\u009F\uE000\uF8FF\U000F0000"))
+            QCOMPARE(refusal(c), QStringLiteral("contiene U+%1, que no se puede jugar").arg(QString::number(c, 16).toUpper().rightJustified(4, u'0')));
     }
 };
 

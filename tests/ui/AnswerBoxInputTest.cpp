@@ -135,6 +135,22 @@ private slots:
         QTest::keyClick(o.box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(o.held(), QStringLiteral("el padrino"));
         QCOMPARE(o.box->cursorPosition(), 6);
+
+        // An input method may put the cursor inside what it commits: it stays
+        // inside what was taken.
+        QInputMethodEvent composed(QString(), {{QInputMethodEvent::Selection, 9, 0, {}}});
+        composed.setCommitString(QStringLiteral("-x-y"));
+        QApplication::sendEvent(o.box, &composed);
+        QCOMPARE(o.held(), QStringLiteral("el padxyrino"));
+        QCOMPARE(o.box->cursorPosition(), 8);
+
+        // Into the middle of a nearly full box goes only what fits, and all
+        // the box held stays.
+        QTest::keyClicks(o.box, QString(28, QLatin1Char('z')));
+        QGuiApplication::clipboard()->setText(QStringLiteral("ABC"));
+        QTest::keyClick(o.box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.held(), QStringLiteral("el padxy") + QString(28, QLatin1Char('z')) + QStringLiteral("ABrino"));
+        QCOMPARE(o.box->cursorPosition(), 38);
     }
 
     void escapeClosesTheBoxAsItsCloseButtonDoes()

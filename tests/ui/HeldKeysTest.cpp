@@ -133,6 +133,18 @@ private slots:
         QCOMPARE(f.controls().filledStrikeBoxes(), 1);
         QCOMPARE(f.controls().txtAlfa, std::u32string(U"Z"));
         QVERIFY(f.window->game().round().GameActive);
+
+        // Fresh presses count, however close: two made by software, which
+        // carry no time (the second flashes yellow, as a letter said again);
+        // another key pressed as one is let go; the same key pressed later.
+        QTest::keyClicks(play, QStringLiteral("qq"));
+        QCOMPARE(f.controls().lblStrike[0].BackColor, BoxColour::Yellow);
+        repeatUnmarked(play, Qt::Key_Q, QStringLiteral("q"), 3000);
+        pressFresh(play, Qt::Key_X, QStringLiteral("x"), 3000);
+        QCOMPARE(f.controls().filledStrikeBoxes(), 3);
+        repeatUnmarked(play, Qt::Key_X, QStringLiteral("x"), 3001);
+        pressFresh(play, Qt::Key_X, QStringLiteral("x"), 4000);
+        QCOMPARE(f.controls().lblStrike[0].BackColor, BoxColour::Yellow);
     }
 };
 
