@@ -169,8 +169,8 @@ class Runner:
 
 def measure(runner, path):
     with open(path) as f:
-        original = f.read()
-    lines, counts, same = original.split('\n'), {'caught': 0, 'survived': 0, 'broken': 0}, []
+        pristine = f.read()
+    lines, counts, same = pristine.split('\n'), {'caught': 0, 'survived': 0, 'broken': 0}, []
     found = list(faults(lines))
     if not (tests := runner.covering(path)) or not runner.make(tests):
         sys.exit(f'{path}: no test covers it, or its tests do not build')
@@ -198,7 +198,7 @@ def measure(runner, path):
                 print(where, flush=True)
     finally:
         with open(path, 'w') as f:
-            f.write(original)
+            f.write(pristine)
         os.remove(backup)
     print(*same, sep='\n', end='\n' if same else '')
     caught, counted = counts['caught'], counts['caught'] + counts['survived']
