@@ -13,11 +13,12 @@ has caught it (a busy machine may fail a timed test once).
 The tests that cover a file are the CTest tests that run a program of the
 build tree holding a function or data the file's object defines (by nm), but
 those with a label --skip-labels matches; the one named after the file runs
-first, then the fastest. A survivor that changes no behaviour is listed, with
-the reason, in mutants-equivalent.txt beside this script. The file is restored
-after each fault, also when interrupted; a run killed outright leaves a copy in
-the build tree that the next run restores. At the end the programs are rebuilt
-from the sources.
+first, then the fastest, and the last to catch a fault moves to the front. A
+survivor that changes no behaviour is listed, with the reason, in
+mutants-equivalent.txt beside this script. The file is restored after each
+fault, also when interrupted; a run killed outright leaves a copy in the build
+tree that the next run restores. At the end the programs are rebuilt from the
+sources.
 """
 import argparse, json, os, re, shutil, signal, subprocess, sys, time
 
@@ -163,6 +164,7 @@ class Runner:
             built |= set(t['programs'])
             timeout = self.args.timeout or max(20, 5 * self.time[t['name']])
             if not self.passes(t, timeout) and not self.passes(t, timeout):
+                tests.insert(0, tests.pop(tests.index(t)))  # likely to catch the next fault of the file first
                 return 'caught'
         return 'survived'
 
