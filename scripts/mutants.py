@@ -20,7 +20,7 @@ fault, also when interrupted; a run killed outright leaves a copy in the build
 tree that the next run restores. At the end the programs are rebuilt from the
 sources.
 """
-import argparse, json, os, re, shutil, signal, subprocess, sys, time
+import argparse, json, os, re, shutil, signal, subprocess, sys, tempfile, time
 
 BINARY = [p.split() for p in '== !=,!= ==,< <=,<= <,> >=,>= >,&& ||,|| &&,+ -,- +,* /,/ *,+= -=,-= +=,<< >>,'
                              '>> <<,& |,| &'.split(',')]
@@ -101,6 +101,8 @@ def faults(lines):
 class Runner:
     def __init__(self, args):
         self.build, self.args, self.symbols, self.time, self.used = args.build, args, {}, {}, set()
+        # A test cut short leaves its temporary files here, removed at the end.
+        self.tmp = tempfile.mkdtemp(prefix='mutants-tmp-', dir=self.build)
         with open(os.path.join(os.path.dirname(__file__), 'mutants-equivalent.txt')) as f:
             self.equivalent = [[s.strip() for s in l.split(' | ', 3)] for l in f if l.strip() and l[0] != '#']
         self.tests = json.loads(subprocess.run(['ctest', '--test-dir', self.build, '--show-only=json-v1'],
@@ -151,8 +153,8 @@ class Runner:
 
     def passes(self, test, timeout):
         props, start = test['properties'], time.monotonic()
-        rc = self.run(test['command'], timeout, cwd=props.get('WORKING_DIRECTORY', self.build),
-                      env=dict(os.environ, **dict(e.split('=', 1) for e in props.get('ENVIRONMENT', []))))
+        env = dict(os.environ, TMPDIR=self.tmp, **dict(e.split('=', 1) for e in props.get('ENVIRONMENT', [])))
+        rc = self.run(test['command'], timeout, cwd=props.get('WORKING_DIRECTORY', self.build), env=env)
         self.time.setdefault(test['name'], time.monotonic() - start)
         return rc in (0, props.get('SKIP_RETURN_CODE', 0))
 
@@ -228,6 +230,7 @@ def main():
         for path in args.files:
             measure(runner, path)
     finally:
+        shutil.rmtree(runner.tmp, ignore_errors=True)
         if runner.used:
             runner.make([t for t in runner.tests if set(map(os.path.basename, t['programs'])) & runner.used])
 

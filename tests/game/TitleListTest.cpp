@@ -261,12 +261,13 @@ private slots:
     {
         ScriptedRandom random(7);
         TitleList list(U"tres.txt", {U"UNO", U"DOS", U"TRES"});
-        // The first draw has all three; later draws the two others, in order.
-        random.values = {0.0, 0.0, 0.99, 0.4, 0.6};
+        // The first draw has all three, up to the top of the range; later
+        // draws the two others, in order.
+        random.values = {1.0, 0.0, 0.0, 0.4, 0.6};
         QStringList drawn;
         for (int i = 0; i < 5; ++i)
             drawn << qtText(list.draw(random));
-        QCOMPARE(drawn, (QStringList{"UNO", "DOS", "TRES", "UNO", "TRES"}));
+        QCOMPARE(drawn, (QStringList{"TRES", "UNO", "DOS", "UNO", "TRES"}));
 
         std::map<std::u32string, int> counts;
         std::u32string last = list.draw(random);
@@ -280,6 +281,10 @@ private slots:
         for (const auto& [title, count] : counts)
             QVERIFY2(count > 900 && count < 1100, qPrintable(qtText(title)));
 
+        TitleList two(U"dos.txt", {U"EL VERDUGO", U"PSICOSIS"});
+        random.values = {0.0, 0.0};
+        QCOMPARE(qtText(two.draw(random)), QStringLiteral("EL VERDUGO"));
+        QCOMPARE(qtText(two.draw(random)), QStringLiteral("PSICOSIS"));
         TitleList one(U"una.txt", {U"EL VERDUGO"});
         QCOMPARE(qtText(one.draw(random)), QStringLiteral("EL VERDUGO"));
         QCOMPARE(qtText(one.draw(random)), QStringLiteral("EL VERDUGO"));

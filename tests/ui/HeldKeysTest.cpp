@@ -116,9 +116,19 @@ private slots:
         repeatUnmarked(play, Qt::Key_Space, QStringLiteral(" "), 1001);
         QVERIFY(!f.window->game().round().GameActive);
 
+        // Fresh presses count, however close: another key pressed as Space is
+        // let go; on the sound button, Space later, and two presses made by
+        // software, which carry no time.
         f.random->queueTitle(U"EL PADRINO");
-        pressFresh(play, Qt::Key_Return, QStringLiteral("\r"), 1002);
+        pressFresh(play, Qt::Key_Return, QStringLiteral("\r"), 1001);
         QVERIFY(f.window->game().round().GameActive);
+        auto* sound = f.child<QAbstractButton>("cmdVoz");
+        const bool soundWasOn = f.window->game().round().SoundOn;
+        repeatUnmarked(sound, Qt::Key_Space, QStringLiteral(" "), 2000);
+        pressFresh(sound, Qt::Key_Space, QStringLiteral(" "), 2001);
+        QTest::keyClick(sound, Qt::Key_Space);
+        QTest::keyClick(sound, Qt::Key_Space);
+        QCOMPARE(f.window->game().round().SoundOn, !soundWasOn);
     }
 
     void aHeldLetterCountsOnceOnTheBoard()
