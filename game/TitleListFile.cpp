@@ -176,9 +176,10 @@ std::u32string titleListName(std::string_view path)
     std::u32string name = decodeUtf8Lossy(path);
     for (char32_t& c : name) {
         const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+        const bool lineBreak = c == 0x2028 || c == 0x2029;
         const bool direction = c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
                                (c >= 0x2066 && c <= 0x2069);
-        if (control || direction)
+        if (control || lineBreak || direction)
             c = 0xFFFD;
     }
     if (name.size() > kNameMaxLength)

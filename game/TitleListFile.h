@@ -51,8 +51,8 @@ TitleListReading readTitleList(std::string_view bytes);
 TitleListReading readTitleListFile(const std::string& path);
 
 // The name a list goes by: the file's own name, without its folder, with
-// invisible and direction-changing characters replaced and shortened to fit
-// a window caption.
+// invisible, line-breaking and direction-changing characters replaced, and
+// shortened to fit a window caption.
 std::u32string titleListName(std::string_view path);
 
 } // namespace velmora

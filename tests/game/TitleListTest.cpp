@@ -7,6 +7,7 @@
 #include "TitleListReport.h"
 #include "TitleTable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
@@ -14,6 +15,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <map>
 #include <stdexcept>
 
@@ -166,10 +168,10 @@ private slots:
         expected += QStringLiteral("\ny 7 más");
         QCOMPARE(qtText(titleListReport(U"clase.txt", reading)), expected);
 
-        const TitleListReading two = read("Los olvidados\nEl verdugo\n?\n");
+        const TitleListReading two = read("Los olvidados\n\nEl verdugo\n?\n");
         QCOMPARE(qtText(titleListReport(U"clase.txt", two)),
                  QStringLiteral("Se juega con los 2 títulos de «clase.txt».\n\nEsta línea no se puede jugar:\n"
-                                "línea 3: no tiene letras"));
+                                "línea 4: no tiene letras"));
         QCOMPARE(qtText(titleListReport(U"x.txt", read("\xFF"))),
                  QStringLiteral("No se pueden usar los títulos de «x.txt»: no está en UTF-8 (la línea 1 no lo es)."));
     }
@@ -178,8 +180,14 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
+        const auto descriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const uint openBefore = descriptors();
         const QString good = writeFile(dir, QStringLiteral("pelis.txt"), "Los olvidados\nEl verdugo\n");
         QCOMPARE(texts(readFile(good).titles), (QStringList{"LOS OLVIDADOS", "EL VERDUGO"}));
+        // What an interrupted call elsewhere left in errno is no reason to read again.
+        errno = EINTR;
+        QCOMPARE(texts(readFile(good).titles), (QStringList{"LOS OLVIDADOS", "EL VERDUGO"}));
+        QCOMPARE(qtText(readFile(QStringLiteral("/proc/self/mem")).failure), QStringLiteral("no se puede leer"));
 
         QCOMPARE(qtText(readFile(dir.filePath(QStringLiteral("no-esta.txt"))).failure), QStringLiteral("no existe"));
         QCOMPARE(qtText(readFile(good + QStringLiteral("/dentro.txt")).failure), QStringLiteral("no existe"));
@@ -194,6 +202,10 @@ private slots:
         const QString large = writeFile(dir, QStringLiteral("grande.txt"),
                                         QByteArray(static_cast<qsizetype>(kTitleListMaxBytes) + 1, 'a'));
         QCOMPARE(qtText(readFile(large).failure), QStringLiteral("es demasiado grande (más de 1 MiB)"));
+        QByteArray justFits = "Los olvidados\n";
+        justFits.append(static_cast<qsizetype>(kTitleListMaxBytes) - justFits.size(), '\n');
+        QVERIFY(readFile(writeFile(dir, QStringLiteral("justo.txt"), justFits)).usable());
+        QCOMPARE(descriptors(), openBefore);
 
         // A file larger when read than measured, as those of /proc are: the
         // environment of a process, here of more than 1 MiB.
@@ -237,17 +249,19 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("folders dropped") << QByteArray("/home/ana/cine/mis-pelis.txt") << "mis-pelis.txt";
         QTest::newRow("no folder") << QByteArray("clase.txt") << "clase.txt";
+        QTest::newRow("one letter") << QByteArray("/tmp/a") << "a";
+        QTest::newRow("a folder's own path") << QByteArray("/home/ana/") << "/home/ana/";
         QTest::newRow("accents") << QByteArray("/tmp/pel\xC3\xAD" "culas.txt") << "películas.txt";
         QTest::newRow("not UTF-8") << QByteArray("/tmp/pel\xED" "culas.txt") << "pel\uFFFDculas.txt";
         QTest::newRow("a line break") << QByteArray("dos\nl\xC3\xADneas") << "dos\uFFFDlíneas";
         QTest::newRow("right to left override") << QByteArray("\xE2\x80\xAEtxt.exe") << "\uFFFDtxt.exe";
-        QTest::newRow("long") << QByteArray(60, 'n') << QString(39, 'n') + "…";
+        QTest::newRow("long") << "a" + QByteArray(59, 'n') << "a" + QString(38, 'n') + "…";
         QTest::newRow("as long as fits") << QByteArray(40, 'n') << QString(40, 'n');
         QTest::newRow("one too long") << QByteArray(41, 'n') << QString(39, 'n') + "…";
-        QTest::newRow("controls and direction marks") << QByteArray("\x1F\x7F\u0080\u009F\u061C\u200E\u200F\u202A\u202E\u2066\u2069")
-                                                      << QString(11, QChar(0xFFFD));
-        QTest::newRow("what lies next to them") << QByteArray("a ~\u00A0\u061B\u2010\u202F\u2065")
-                                                << "a ~\u00A0\u061B\u2010\u202F\u2065";
+        QTest::newRow("controls and direction marks") << QByteArray("\x1F\x7F\u0080\u009F\u061C\u200E\u200F\u2028\u2029\u202A\u202E\u2066\u2069")
+                                                      << QString(13, QChar(0xFFFD));
+        QTest::newRow("what lies next to them") << QByteArray("a ~\u00A0\u061B\u2010\u2027\u202F\u2065\u206A")
+                                                << "a ~\u00A0\u061B\u2010\u2027\u202F\u2065\u206A";
     }
 
     void aListIsNamedAfterItsFileAsACaptionCanShowIt()

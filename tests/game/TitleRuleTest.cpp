@@ -38,6 +38,8 @@ private slots:
         QTest::newRow("decomposed ñ and é") << QString::fromUtf8("Pin\u0303a cafe\u0301") << "PIÑA CAFE";
         QTest::newRow("a mark away from an N") << QString::fromUtf8("N \u0303x N!\u0303") << "N X N";
         QTest::newRow("a mark before the tilde") << QString::fromUtf8("An\u0323\u0303o") << "AÑO";
+        QTest::newRow("marks of the last blocks before the tilde, and signs beside them")
+            << QString::fromUtf8("N\u20D0\uFE20\uFE2F\u0303 N\u20CF\u0303 N\uFE1F\u0303 N\uFE30\u0303") << "Ñ N N N";
 
         // Punctuation and symbols are dropped, spaces collapsed and trimmed.
         QTest::newRow("Spanish question and exclamation")
@@ -48,6 +50,7 @@ private slots:
         QTest::newRow("brackets") << "(500) días juntos" << "500 DIAS JUNTOS";
         QTest::newRow("dashes and ellipsis") << "Alien – el octavo — pasajero…" << "ALIEN EL OCTAVO PASAJERO";
         QTest::newRow("quotes and guillemets") << "«Casa» \"de\" “papel”" << "CASA DE PAPEL";
+        QTest::newRow("each run of ASCII signs, at both ends") << "a!/:@[`{~b" << "AB";
         QTest::newRow("signs") << "100 € & 50 % ™ © ° × ÷ ·" << "100 50";
         QTest::newRow("runs of spaces and tabs") << "  la \t  vida   es\tbella  " << "LA VIDA ES BELLA";
         QTest::newRow("a sign between two spaces") << "Uno - dos" << "UNO DOS";
@@ -56,7 +59,8 @@ private slots:
         QTest::newRow("full-width letters") << "ＴＯＫＩＯ ２０２０" << "TOKIO 2020";
         QTest::newRow("each block dropped, at both ends")
             << "a¡¿\u0300\u036F\u1AB0\u1AFF\u1DC0\u1DFF\u206F\u20A0\u20CF\u20D0\u20FF℗℠™\u2190\u245F\u2500"
-               "\u2BFF\u2E00\u2E7F\uFE00\uFE6F\uFEFF！～\U0001F000\U0001FAFF\U000E0000\U000E007Fb" << "AB";
+               "\u2BFF\u2E00\u2E7F\uFE00\uFE10\uFE1F\uFE20\uFE2F\uFE30\uFE6F\uFEFF！～"
+               "\U0001F000\U0001FAFF\U000E0000\U000E007Fb" << "AB";
         QTest::newRow("every kind of space") << "a\tb\vc\fd\u00A0e\u1680f\u2000g\u200Ah\u2028i\u2029j\u202Fk\u205Fl\u3000m"
                                              << "A B C D E F G H I J K L M";
 
