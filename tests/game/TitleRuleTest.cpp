@@ -45,6 +45,7 @@ private slots:
         QTest::newRow("Spanish question and exclamation")
             << "¿Qué pasó ayer? ¡Olvídate de mí!" << "QUE PASO AYER OLVIDATE DE MI";
         QTest::newRow("colon and digits") << "2001: Una odisea del espacio" << "2001 UNA ODISEA DEL ESPACIO";
+        QTest::newRow("the last capital and digit") << "ZONA 1999" << "ZONA 1999";
         QTest::newRow("hyphen inside a word") << "Spider-Man" << "SPIDERMAN";
         QTest::newRow("apostrophe") << "L'auberge espagnole" << "LAUBERGE ESPAGNOLE";
         QTest::newRow("brackets") << "(500) días juntos" << "500 DIAS JUNTOS";
