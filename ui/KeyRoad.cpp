@@ -131,7 +131,7 @@ bool KeyRoad::composedGuesses(QObject& control, QInputMethodEvent& text) const
         }
         guesses_.value(&control)(static_cast<int>(characters[i]));
     }
-    return true;
+    return true; // a button or the surface has no use of its own for the text
 }
 
 } // namespace velmora

@@ -102,6 +102,9 @@ private slots:
         Arguments none({"velmora"});
         QVERIFY(none.parse().titleFile.empty());
         QCOMPARE(qtArguments(none.parse()), QStringList{"velmora"});
+        // A program may be started with no arguments at all, not even its name.
+        Arguments nothing{QStringList{}};
+        QCOMPARE(nothing.parse().qtArgumentCount, 0);
     }
 
     void helpIsAnsweredWithoutAGame()
@@ -125,7 +128,8 @@ private slots:
     void aTitlesOptionWithoutAFileOrWithAnEmptyOneEndsTheProgramWithAUsageError()
     {
         for (const QStringList& line : {QStringList{"velmora", "--titulos"}, QStringList{"velmora", "--titulos="},
-                                        QStringList{"velmora", "--titulos", ""}}) {
+                                        QStringList{"velmora", "--titulos", ""},
+                                        QStringList{"velmora", "--titulos=", "--help"}}) {
             Arguments arguments(line);
             Captured out;
             Captured errors;

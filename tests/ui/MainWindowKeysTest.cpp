@@ -4,6 +4,7 @@
 // control's handler a key reaches, what Space and Enter do on the play
 // button, and the answer box from its first key to a right answer.
 #include "ApplicationSetup.h"
+#include "GameSurface.h"
 #include "QtDialogs.h"
 #include "QtText.h"
 #include "TitleTable.h"
@@ -74,10 +75,20 @@ private slots:
         auto* speaker = f.child<QAbstractButton>("cmdVoz");
         QTest::mouseClick(speaker, Qt::LeftButton); // the click also takes the focus
         QVERIFY(speaker->hasFocus());
+        // An input method neither holds letters back to suggest words nor
+        // changes their case.
+        QCOMPARE(speaker->inputMethodHints(), Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase | Qt::ImhPreferLatin);
         typeText(speaker, QStringLiteral("ñ"));
         QCOMPARE(f.window->game().controls().txtAlfa, std::u32string(U"Ñ"));
         typeText(speaker, QStringLiteral("é?"));
         QCOMPARE(f.window->game().controls().txtAlfa, std::u32string(U"ÑE"));
+
+        // A key the surface leaves travels on to the window, which does not
+        // take it a second time as a repeated letter.
+        f.surface()->setFocus();
+        QTest::keyClick(f.surface(), Qt::Key_L);
+        QCOMPARE(f.controls().txtAlfa, std::u32string(U"ÑEL"));
+        QVERIFY(f.controls().lblStrike[0].BackColor != BoxColour::Yellow);
     }
 
     void theAnswerBoxFiltersKeysAndConfirmsInSpanish()
