@@ -72,9 +72,10 @@ bench: build
 	  -e 's/^[0-9]+: //p' -e '/Test +#|tests passed|FAILED|^\s+[0-9]+ - /p'
 
 # Plants faults one at a time in FILES, runs the tests that cover each file in
-# the build tree, and names the faults they miss (scripts/mutants.py --help).
+# the build tree, and names the faults they miss (scripts/mutants.py --help);
+# EVERY=N plants only each Nth fault.
 mutants: build
-	@/usr/bin/python3 scripts/mutants.py --build $(BUILD) $(FILES)
+	@/usr/bin/python3 scripts/mutants.py --build $(BUILD) $(if $(EVERY),--every $(EVERY)) $(FILES)
 
 # The Debian package, made by dpkg-buildpackage from a copy of the sources in
 # $(DEB_BUILD)/velmora (see packaging/make-deb.sh), with the test suite unless

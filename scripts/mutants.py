@@ -175,7 +175,7 @@ def measure(runner, path):
     with open(path) as f:
         pristine = f.read()
     lines, counts, same = pristine.split('\n'), {'caught': 0, 'survived': 0, 'broken': 0}, []
-    found = list(faults(lines))
+    found = list(faults(lines))[::runner.args.every]
     if not (tests := runner.covering(path)) or not runner.make(tests):
         sys.exit(f'{path}: no test covers it, or its tests do not build')
     if failing := [t['name'] for t in tests if not runner.passes(t, runner.args.timeout or 600)]:
@@ -215,6 +215,7 @@ def main():
     parser.add_argument('files', nargs='+', metavar='FILE', help='a source file, from the top folder')
     parser.add_argument('--build', default='build', help='an existing build tree (default: build)')
     parser.add_argument('--timeout', type=float, help='seconds a test may run (default: 5 times its own, or 20)')
+    parser.add_argument('--every', type=int, default=1, help='plant only each Nth fault, for a quick estimate')
     parser.add_argument('--skip-labels', default='^(xvfb|bench|package)$', help='default: %(default)s')
     args = parser.parse_args()
     args.build = os.path.realpath(args.build)
