@@ -75,16 +75,13 @@ private slots:
         auto* speaker = f.child<QAbstractButton>("cmdVoz");
         QTest::mouseClick(speaker, Qt::LeftButton); // the click also takes the focus
         QVERIFY(speaker->hasFocus());
-        // An input method neither holds letters back to suggest words nor
-        // changes their case.
+        // An input method suggests no words and changes no letter's case.
         QCOMPARE(speaker->inputMethodHints(), Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase | Qt::ImhPreferLatin);
         typeText(speaker, QStringLiteral("ñ"));
         QCOMPARE(f.window->game().controls().txtAlfa, std::u32string(U"Ñ"));
         typeText(speaker, QStringLiteral("é?"));
         QCOMPARE(f.window->game().controls().txtAlfa, std::u32string(U"ÑE"));
-
-        // A key the surface leaves travels on to the window, which does not
-        // take it a second time as a repeated letter.
+        // A key the surface leaves travels on to the window, which does not take it again.
         f.surface()->setFocus();
         QTest::keyClick(f.surface(), Qt::Key_L);
         QCOMPARE(f.controls().txtAlfa, std::u32string(U"ÑEL"));
