@@ -102,9 +102,7 @@ private slots:
         Arguments none({"velmora"});
         QVERIFY(none.parse().titleFile.empty());
         QCOMPARE(qtArguments(none.parse()), QStringList{"velmora"});
-        // A program may be started with no arguments at all, not even its name.
-        Arguments nothing{QStringList{}};
-        QCOMPARE(nothing.parse().qtArgumentCount, 0);
+        QCOMPARE(Arguments{QStringList{}}.parse().qtArgumentCount, 0); // started without even its name
     }
 
     void helpIsAnsweredWithoutAGame()

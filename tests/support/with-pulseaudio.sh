@@ -137,14 +137,9 @@ start_server "$root" || exit 1
 # The server is a daemon, outside this script's process tree; should the
 # script be killed outright (by a test timeout, say) before its cleanup can
 # run, a detached guard still ends the server, or the one that replaced it,
-# and removes the folders. It keeps the last server it saw, as whoever killed
-# the script may have removed the folders already.
+# and removes the folders; it keeps the last server seen, in case they are gone.
 setsid -f sh -c '
-  while kill -0 "$1" 2>/dev/null; do
-    pid=$(cat "$2/runtime/pulse/pid" 2>/dev/null || echo "$pid")
-    sleep 1
-  done
-  pid=$(cat "$2/runtime/pulse/pid" 2>/dev/null || echo "$pid")
+  until pid=$(cat "$2/runtime/pulse/pid" 2>/dev/null || echo "$pid"); ! kill -0 "$1" 2>/dev/null; do sleep 1; done
   if [ -n "$pid" ] && [ "$(cat /proc/"$pid"/comm 2>/dev/null)" = pulseaudio ]; then
     kill "$pid"
     kill -CONT "$pid"
