@@ -61,6 +61,7 @@ void Game::startRound(std::optional<std::u32string> given)
         finishScoreCount();
 
     Nuevo();
+    lastMove_ = {MoveKind::None, 0, lastMove_.number, 0};
     round_.GameActive = true;
     controls_.cmdGameCaption = U"NUEVO";
     showCaption(U"");
@@ -113,7 +114,7 @@ void Game::tmrWord_Timer()
 
 void Game::layOutTitle()
 {
-    controls_.lblWordsCaption = U"R: " + round_.CurrentTitle;
+    controls_.lblWordsCaption = std::u32string(kAnswerPrefix) + round_.CurrentTitle;
     const int cells = std::min(round_.TitleLength, kBoardCells);
     for (int i = 0; i < cells; ++i) {
         const char32_t c = round_.CurrentTitle[static_cast<std::size_t>(i)];

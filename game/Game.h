@@ -4,6 +4,7 @@
 
 #include "Dialogs.h"
 #include "Focus.h"
+#include "LastMove.h"
 #include "RandomSource.h"
 #include "RoundState.h"
 #include "SoundOutput.h"
@@ -85,6 +86,7 @@ public:
 
     const WindowControls& controls() const { return controls_; }
     const RoundState& round() const { return round_; }
+    const LastMove& lastMove() const { return lastMove_; }
     const basWords& catalogue() const { return catalogue_; }
     bool timerEnabled(TimerId id) const { return timers_[static_cast<std::size_t>(id)]; }
 
@@ -119,10 +121,12 @@ private:
     void setStrikeColour(BoxColour colour);
     void startCue(TimerId id);
     void setTimer(TimerId id, bool enabled);
+    void recordMove(MoveKind kind);
 
     GameServices services_;
     WindowControls controls_;
     RoundState round_;
+    LastMove lastMove_;
     basWords catalogue_;
     std::optional<TitleList> titleList_;
     std::u32string captionSuffix_ = U" (NUEVO)";

@@ -15,7 +15,6 @@ namespace {
 constexpr std::u32string_view kConfirmText = U"¿Está seguro?, morirá si se equivoca.";
 constexpr std::u32string_view kSymbolWarning =
     U"Espere, hay mínimo un símbolo o letra con acento, revise si los hay y quítelos.";
-constexpr std::u32string_view kDeathWord = U"¡MUERTO!";
 
 } // namespace
 
@@ -64,6 +63,7 @@ void Game::judgeAnswer()
 void Game::Analiza()
 {
     if (controls_.txtWord == round_.CurrentTitle) {
+        recordMove(MoveKind::RightAnswer);
         for (StrikeBox& box : controls_.lblStrike)
             box.Caption = 0;
         round_.RevealedCount = round_.LettersLeft;
@@ -73,6 +73,7 @@ void Game::Analiza()
         }
         WinButton();
     } else {
+        recordMove(MoveKind::WrongAnswer);
         for (std::size_t i = 0; i < controls_.lblStrike.size(); ++i)
             controls_.lblStrike[i].Caption = kDeathWord[i];
         // The confirmation warns that a wrong answer kills: the round is lost

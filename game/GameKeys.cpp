@@ -54,6 +54,10 @@ void Game::Ok()
     round_.HitFlag = 0;
     ReLetra();
     if (round_.RepeatFlag) {
+        // The warning for this letter may still show from its last repeat.
+        if (!(timerEnabled(TimerId::tmrStrike) && lastMove_.kind == MoveKind::Repeat &&
+              lastMove_.letter == round_.GuessChar))
+            recordMove(MoveKind::Repeat);
         setStrikeColour(BoxColour::Yellow);
         setTimer(TimerId::tmrStrike, true);
         round_.RepeatFlag = false;
@@ -68,8 +72,16 @@ void Game::Ok()
         }
     }
     controls_.txtAlfa.push_back(round_.GuessChar);
+    recordMove(round_.HitFlag == 1 ? MoveKind::Hit : MoveKind::Miss);
     Strikes();
     WinButton();
+}
+
+void Game::recordMove(MoveKind kind)
+{
+    lastMove_.kind = kind;
+    lastMove_.letter = kind == MoveKind::RightAnswer || kind == MoveKind::WrongAnswer ? 0 : round_.GuessChar;
+    ++lastMove_.number;
 }
 
 void Game::ReLetra()

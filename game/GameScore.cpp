@@ -53,6 +53,7 @@ void Game::loseRound()
     round_.ShownScore = round_.Score;
     const std::int16_t penalty = lossPenalty(round_.RevealedCount, round_.TitleLength);
     showCaption(U" (-" + decimalText(penalty) + U")");
+    lastMove_.roundPoints = -penalty;
     round_.Score = std::max(round_.Score - penalty, 0);
     setTimer(TimerId::tmrScore, true);
 }
@@ -73,6 +74,7 @@ void Game::WinButton()
     round_.ShownScore = round_.Score;
     const std::int16_t points = winPoints(round_.RevealedCount, round_.MissCount);
     showCaption(U" (+" + decimalText(points) + U")");
+    lastMove_.roundPoints = points;
     round_.Score = addPoints(round_.Score, points);
     setTimer(TimerId::tmrScore, true);
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -19,6 +20,12 @@ inline constexpr int kStrikeBoxes = 8;
 inline constexpr int kFrightStrike = 7;
 inline constexpr int kHangingStrike = kStrikeBoxes;
 inline constexpr int kAnswerMaxLength = 42;
+// What a wrong whole-title answer writes into the eight strike boxes, one
+// character a box.
+inline constexpr std::u32string_view kDeathWord = U"¡MUERTO!";
+static_assert(kDeathWord.size() == kStrikeBoxes);
+// What the answer line shows before the title once a round is lost.
+inline constexpr std::u32string_view kAnswerPrefix = U"R: ";
 
 // Colours as 0x00BBGGRR values.
 enum class BoxColour : std::uint32_t {
@@ -66,7 +73,7 @@ struct WindowControls {
     std::u32string txtAlfa;                       // the used letters, never shown
     std::array<StrikeBox, kStrikeBoxes> lblStrike;
 
-    std::u32string lblWordsCaption = U"R: ";
+    std::u32string lblWordsCaption{kAnswerPrefix};
     bool lblWordsVisible = false;
     std::u32string lblScoreCaption = U"0";
 

@@ -28,6 +28,11 @@ QString faceFamily(Face face);
 // plain and unstretched, whatever the desktop's font is.
 QFont gameFont(Face face, double points);
 
+// The faces of the painted texts a screen reader also places on the screen:
+// the score in its band, and the board's letters and the answer line.
+inline QFont scoreFont() { return gameFont(Face::Sans, 15.75); }
+inline QFont boardFont() { return gameFont(Face::Rounded, 20.25); }
+
 // Adds the three faces now unless that is done already, for a program that
 // would rather not wait for them when it first writes something.
 void addGameFaces();

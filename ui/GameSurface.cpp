@@ -170,7 +170,7 @@ void GameSurface::paintEvent(QPaintEvent*)
     painter.fillRect(layout::Shape2, Qt::black);
     painter.fillRect(layout::Shape2.adjusted(1, 1, -1, -1), kScoreBand);
     painter.fillRect(layout::lblScore, kScoreBand);
-    drawLabel(painter, layout::lblScore, qtText(controls_.lblScoreCaption), gameFont(Face::Sans, 15.75), Qt::black,
+    drawLabel(painter, layout::lblScore, qtText(controls_.lblScoreCaption), scoreFont(), Qt::black,
               Qt::AlignRight);
     painter.fillRect(layout::shpPlayer, Qt::black);
     paintBanner(painter);
@@ -178,7 +178,7 @@ void GameSurface::paintEvent(QPaintEvent*)
 
 void GameSurface::paintBoard(QPainter& painter) const
 {
-    const QFont font = gameFont(Face::Rounded, 20.25);
+    const QFont font = boardFont();
     const auto drawCell = [&](int cell) {
         const BoardCell& c = controls_.lblLetter[static_cast<std::size_t>(cell - 1)];
         if (c.LetterVisible)

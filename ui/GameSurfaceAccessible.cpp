@@ -102,7 +102,7 @@ void GameSurfaceAccessible::announceChanges(GameSurface& surface, const WindowCo
         QAccessibleTextUpdateEvent update(iface, 0, oldText, text);
         QAccessible::updateAccessibility(&update);
         if (part == PaintedPart::Score) {
-            QAccessibleValueChangeEvent value(iface, text.toInt());
+            QAccessibleValueChangeEvent value(iface, iface->valueInterface()->currentValue());
             QAccessible::updateAccessibility(&value);
         }
     }

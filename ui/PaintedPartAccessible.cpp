@@ -92,15 +92,19 @@ std::vector<QRect> PaintedPartAccessible::characterBoxes(PaintedPart part, const
         return spread(places,
                       [](int box) { return box == 0 ? partRect(PaintedPart::Strikes) : layout::lblStrike(box); });
     case PaintedPart::Score: {
-        const QString score = spoken::scoreText(controls);
-        const QRect box = textBox(layout::lblScore, gameFont(Face::Sans, 15.75), {}, score, Qt::AlignRight);
-        return spread(spoken::Places(static_cast<std::size_t>(score.size()), 0), [&](int) { return box; });
+        // The name goes over the band left of the digits, the number over them.
+        const QString digits = qtText(controls.lblScoreCaption);
+        const QRect number = textBox(layout::lblScore, scoreFont(), {}, digits, Qt::AlignRight);
+        const QRect name(layout::lblScore.topLeft(), QPoint(number.left() - 1, layout::lblScore.bottom()));
+        spoken::Places places(static_cast<std::size_t>(spoken::kScoreLabel.size()), 0);
+        places.insert(places.end(), static_cast<std::size_t>(digits.size()), 1);
+        return spread(places, [&](int place) { return place == 0 ? name : number; });
     }
     case PaintedPart::Answer: {
         // The line reads "R: " and the title, in a font made small enough to fit.
         const QString title = spoken::answerText(controls);
         const QString line = qtText(controls.lblWordsCaption);
-        const QFont font = fittedFont(gameFont(Face::Rounded, 20.25), line, layout::lblWords.width());
+        const QFont font = fittedFont(boardFont(), line, layout::lblWords.width());
         const QRect box = textBox(layout::lblWords, font, line.left(line.size() - title.size()), title, Qt::AlignLeft);
         return spread(spoken::Places(static_cast<std::size_t>(title.size()), 0), [&](int) { return box; });
     }
@@ -242,7 +246,7 @@ QString PaintedPartAccessible::attributes(int, int* startOffset, int* endOffset)
 
 QVariant PaintedPartAccessible::currentValue() const
 {
-    return surface_ ? QVariant(spoken::scoreText(surface_->controls()).toInt()) : QVariant();
+    return surface_ ? QVariant(QString(qtText(surface_->controls().lblScoreCaption)).toInt()) : QVariant();
 }
 
 } // namespace velmora

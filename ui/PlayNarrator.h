@@ -5,8 +5,10 @@
 #include "SpokenMoves.h"
 
 #include <QMetaObject>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
 
-#include <array>
 #include <vector>
 
 class QWidget;
@@ -18,35 +20,47 @@ class GameSurface;
 
 // Tells assistive technology how the game moves on. Each time the window has
 // shown a new state it hands it here; what differs from the state last told
-// is spoken through the announcers, the painted parts tell their changes,
-// and whichever of the window's controls has the focus carries where the game
+// is spoken through the announcer, the painted parts tell their changes, and
+// whichever of the window's controls has the focus carries where the game
 // stands as its description, for a player who asks where the focus is. The
 // window makes it only once a screen reader listens.
-class PlayNarrator {
+class PlayNarrator final : public QObject {
 public:
     PlayNarrator(QWidget& window, GameSurface& surface, std::vector<QWidget*> controls, const PlayMoment& start);
-    ~PlayNarrator();
+    ~PlayNarrator() override;
     PlayNarrator(const PlayNarrator&) = delete;
     PlayNarrator& operator=(const PlayNarrator&) = delete;
 
     void stateChanged(const PlayMoment& now);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Gives the focused control the standing, unless it has it already. Only
     // the focused one is told: every event costs a screen reader time, and
     // one that falls behind answers keys late.
     void describeFocus();
+    // A control that takes the focus is first described in one short
+    // sentence, which a screen reader says as it arrives; the whole standing
+    // follows a moment later, for where-am-I, unheard.
+    void focusArrived(QWidget* focus);
+    void sayHeld();
 
+    QWidget& window_;
     GameSurface& surface_;
     std::vector<QWidget*> controls_; // children of the window, alive as long as this
     PlayMoment told_;
     QString standing_;
     QMetaObject::Connection focusWatch_;
-    // A screen reader reads a notification's sentence when it comes to it,
-    // which may be after the next one: each announcer keeps its sentence
-    // until its turn comes round again.
-    std::array<Announcer*, 4> announcers_{};
-    std::size_t next_ = 0;
+    QTimer briefly_;
+    Announcer* announcer_ = nullptr;
+    // While another window (a message box) is active, sentences wait for the
+    // game's window to come back: a screen reader says the window's name
+    // then, and the outcome must come right after it, before the control
+    // with the focus.
+    QStringList held_;
+    QTimer holdLimit_;
 };
 
 } // namespace velmora

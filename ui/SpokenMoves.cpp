@@ -3,10 +3,11 @@
 #include "SpokenMoves.h"
 
 #include "QtText.h"
-#include "Scoring.h"
 #include "ScreenReaderTexts.h"
 
 #include <QStringList>
+
+#include <cstdlib>
 
 namespace velmora::spoken {
 
@@ -17,45 +18,45 @@ QString counted(int count, const char* one, const char* many)
     return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
 }
 
-int wordCount(const std::u32string& title)
+bool won(const RoundState& round)
 {
-    int words = 0;
-    bool inWord = false;
-    for (char32_t c : title) {
-        words += !inWord && c != U' ' ? 1 : 0;
-        inWord = c != U' ';
+    return round.RevealedCount == round.LettersLeft;
+}
+
+// The guess the rules judged between two moments, as they recorded it.
+QString guessJudged(const PlayMoment& before, const PlayMoment& after)
+{
+    const LastMove& move = after.move;
+    const QString letter = qtText(move.letter);
+    switch (move.kind) {
+    case MoveKind::Hit: {
+        const int revealed = after.round.RevealedCount - before.round.RevealedCount;
+        return QStringLiteral("Acierto: %1, %2: %3.")
+            .arg(letter, counted(revealed, "casilla", "casillas"),
+                 revealedPlaces(before.controls, after.controls));
     }
-    return words;
+    case MoveKind::Miss: {
+        const int used = after.controls.filledStrikeBoxes();
+        QString said = QStringLiteral("Fallo: %1, %2 de %3.").arg(letter).arg(used).arg(kStrikeBoxes);
+        if (used == kStrikeBoxes - 1)
+            said += QStringLiteral(" Queda un fallo.");
+        return said;
+    }
+    case MoveKind::Repeat: return QStringLiteral("Letra ya usada: %1.").arg(letter);
+    case MoveKind::RightAnswer: return QStringLiteral("Título acertado.");
+    case MoveKind::WrongAnswer: return QStringLiteral("Título equivocado.");
+    case MoveKind::None: break;
+    }
+    return {};
 }
 
-bool flashesYellow(const WindowControls& controls)
+QString roundEnd(const PlayMoment& now)
 {
-    return controls.lblStrike.front().BackColor == BoxColour::Yellow;
-}
-
-// A fresh letter guess, judged between two moments of one round: it was
-// appended to the used letters.
-QString letterJudged(const PlayMoment& before, const PlayMoment& after)
-{
-    const std::u32string& used = after.controls.txtAlfa;
-    const QString letter = qtText(used.back());
-    const int revealed = after.round.RevealedCount - before.round.RevealedCount;
-    if (revealed > 0)
-        return QStringLiteral("Acierto: %1, %2.").arg(letter, counted(revealed, "casilla", "casillas"));
-    return QStringLiteral("Fallo: %1, %2 de %3.")
-        .arg(letter)
-        .arg(after.controls.filledStrikeBoxes())
-        .arg(kStrikeBoxes);
-}
-
-QString roundEnd(const RoundState& round)
-{
-    if (round.RevealedCount == round.LettersLeft)
-        return QStringLiteral("Partida ganada: %1.").arg(
-            counted(winPoints(round.RevealedCount, round.MissCount), "punto", "puntos"));
-    const int penalty = lossPenalty(round.RevealedCount, round.TitleLength);
+    const int points = std::abs(now.move.roundPoints);
+    if (won(now.round))
+        return QStringLiteral("Partida ganada: %1.").arg(counted(points, "punto", "puntos"));
     return QStringLiteral("Partida perdida. El título era %1. Penalización: %2.")
-        .arg(qtText(round.CurrentTitle), counted(penalty, "punto", "puntos"));
+        .arg(qtText(now.round.CurrentTitle), counted(points, "punto", "puntos"));
 }
 
 } // namespace
@@ -68,37 +69,24 @@ QString announcement(const PlayMoment& before, const PlayMoment& after)
 
     // A new round finishes the count of the last one first.
     if (before.scoreCounting && !after.scoreCounting)
-        said << QStringLiteral("Puntuación: %1.").arg(scoreText(after.controls));
+        said << scoreText(after.controls) + QLatin1Char('.');
 
     // A round starts with no letter used; one that starts again on the same
     // title before any key shows nothing new.
-    const std::u32string& used = after.controls.txtAlfa;
-    const bool fresh = is.GameActive && used.empty();
+    const bool fresh = is.GameActive && after.controls.txtAlfa.empty();
     const bool wasFresh = was.GameActive && before.controls.txtAlfa.empty();
-    if (fresh && !(wasFresh && was.CurrentTitle == is.CurrentTitle)) {
-        said << QStringLiteral("Nueva partida: %1 en %2.")
-                    .arg(counted(is.LettersLeft, "letra", "letras"),
-                         counted(wordCount(is.CurrentTitle), "palabra", "palabras"));
-    } else if (used.size() == before.controls.txtAlfa.size() + 1 &&
-               used.compare(0, used.size() - 1, before.controls.txtAlfa) == 0) {
-        said << letterJudged(before, after);
-    } else if (flashesYellow(after.controls) && !flashesYellow(before.controls)) {
-        said << QStringLiteral("Letra ya usada: %1.").arg(qtText(is.GuessChar));
-    }
-
-    const bool ended = was.GameActive && !is.GameActive;
+    const bool guessed = after.move.number != before.move.number && after.move.kind != MoveKind::None;
+    if (fresh && !(wasFresh && was.CurrentTitle == is.CurrentTitle))
+        said << QStringLiteral("Nueva partida: %1.").arg(wordLengths(after.controls));
+    // The answer box closes as its title is judged.
+    if (guessed)
+        said << guessJudged(before, after);
+    else if (before.controls.frmeAnsVisible && !after.controls.frmeAnsVisible)
+        said << QStringLiteral("Cuadro de respuesta cerrado.");
     if (!before.controls.frmeAnsVisible && after.controls.frmeAnsVisible)
         said << QStringLiteral("Cuadro de respuesta abierto: escriba el título y pulse Intro.");
-    if (before.controls.frmeAnsVisible && !after.controls.frmeAnsVisible) {
-        if (ended && is.RevealedCount == is.LettersLeft)
-            said << QStringLiteral("Título acertado.");
-        else if (deathWordShown(after.controls) && !deathWordShown(before.controls))
-            said << QStringLiteral("Título equivocado.");
-        else
-            said << QStringLiteral("Cuadro de respuesta cerrado.");
-    }
-    if (ended)
-        said << roundEnd(is);
+    if (was.GameActive && !is.GameActive)
+        said << roundEnd(after);
 
     if (was.SoundOn != is.SoundOn)
         said << (is.SoundOn ? QStringLiteral("Sonidos activados.") : QStringLiteral("Sonidos desactivados."));
@@ -107,11 +95,26 @@ QString announcement(const PlayMoment& before, const PlayMoment& after)
 
 QString standing(const PlayMoment& now)
 {
-    QString said = QStringLiteral("Tablero: %1. Fallos: %2.").arg(boardText(now.controls), strikesText(now.controls));
+    QString said = QStringLiteral("Tablero: %1. %2.").arg(boardText(now.controls), strikesText(now.controls));
     const QString answer = answerText(now.controls);
     if (!answer.isEmpty())
         said += QStringLiteral(" Respuesta: %1.").arg(answer);
-    return said + QStringLiteral(" Puntuación: %1.").arg(scoreText(now.controls));
+    return said + QStringLiteral(" %1.").arg(scoreText(now.controls));
+}
+
+QString brief(const PlayMoment& now)
+{
+    const RoundState& round = now.round;
+    if (round.GameActive)
+        return QStringLiteral("En juego: %1 por descubrir, %2 de %3 fallos.")
+            .arg(counted(round.LettersLeft - round.RevealedCount, "letra", "letras"))
+            .arg(now.controls.filledStrikeBoxes())
+            .arg(kStrikeBoxes);
+    if (round.CurrentTitle.empty())
+        return QStringLiteral("Sin partida. %1.").arg(scoreText(now.controls));
+    return QStringLiteral("%1 %2.")
+        .arg(won(round) ? QStringLiteral("Partida ganada.") : QStringLiteral("Partida perdida."),
+             scoreText(now.controls));
 }
 
 } // namespace velmora::spoken

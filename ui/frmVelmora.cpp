@@ -307,7 +307,7 @@ void frmVelmora::narrate()
     // Nothing is made or compared while no screen reader listens.
     if (!QAccessible::isActive())
         return;
-    PlayMoment now{game_.controls(), game_.round(), game_.timerEnabled(TimerId::tmrScore)};
+    PlayMoment now{game_.controls(), game_.round(), game_.timerEnabled(TimerId::tmrScore), game_.lastMove()};
     if (narrator_)
         narrator_->stateChanged(now);
     else

@@ -45,7 +45,7 @@ void strike(WindowControls& c, std::u32string_view characters)
 
 PlayMoment momentOf(const GameHarness& h)
 {
-    return {h.controls(), h.round(), h.game.timerEnabled(TimerId::tmrScore)};
+    return {h.controls(), h.round(), h.game.timerEnabled(TimerId::tmrScore), h.game.lastMove()};
 }
 
 // A round between two on a title whose A and L come three times each.
@@ -91,41 +91,41 @@ private slots:
     void theStrikesAreCountedAndListedInBoxOrder()
     {
         WindowControls c;
-        QCOMPARE(spoken::strikesText(c), QStringLiteral("0 de 8"));
+        QCOMPARE(spoken::strikesText(c), QStringLiteral("Fallos: 0 de 8"));
         strike(c, U"XQ7");
-        QCOMPARE(spoken::strikesText(c), QStringLiteral("3 de 8: X, Q, 7"));
+        QCOMPARE(spoken::strikesText(c), QStringLiteral("Fallos: 3 de 8: X, Q, 7"));
         for (StrikeBox& box : c.lblStrike)
             box.BackColor = BoxColour::Yellow;
-        QCOMPARE(spoken::strikesText(c), QStringLiteral("3 de 8: X, Q, 7, letra ya usada"));
+        QCOMPARE(spoken::strikesText(c), QStringLiteral("Fallos: 3 de 8: X, Q, 7, letra ya usada"));
         for (StrikeBox& box : c.lblStrike)
             box.BackColor = BoxColour::White;
         strike(c, U"XQ7BCDFG");
-        QCOMPARE(spoken::strikesText(c), QStringLiteral("8 de 8: X, Q, 7, B, C, D, F, G"));
+        QCOMPARE(spoken::strikesText(c), QStringLiteral("Fallos: 8 de 8: X, Q, 7, B, C, D, F, G"));
     }
 
     void aWrongWholeTitleIsSaidAsTheWordTheBoxesSpell()
     {
         WindowControls c;
         strike(c, U"¡MUERTO!");
-        QCOMPARE(spoken::strikesText(c), QStringLiteral("8 de 8: ¡MUERTO!"));
+        QCOMPARE(spoken::strikesText(c), QStringLiteral("Fallos: 8 de 8: ¡MUERTO!"));
     }
 
     void theFigureTellsItsDrawnPartsAndWhenItIsFrightenedOrHanged()
     {
         WindowControls c;
         c.figure.resetStandingPose();
-        QCOMPARE(spoken::figureText(c), QStringLiteral("0 de 6 partes dibujadas"));
+        QCOMPARE(spoken::figureText(c), QStringLiteral("0 de 8 fallos dibujados"));
         c.figure.prt1.Visible = true;
         c.figure.prt7.Visible = true;
         c.figure.prt2.Visible = true;
         c.figure.prt3.Visible = true;
-        QCOMPARE(spoken::figureText(c), QStringLiteral("3 de 6 partes dibujadas"));
+        QCOMPARE(spoken::figureText(c), QStringLiteral("3 de 8 fallos dibujados"));
         for (FigureLine* part : {&c.figure.prt4, &c.figure.prt5, &c.figure.prt6})
             part->Visible = true;
         c.figure.prt7.Caption = U"o o";
-        QCOMPARE(spoken::figureText(c), QStringLiteral("6 de 6 partes dibujadas, asustado"));
+        QCOMPARE(spoken::figureText(c), QStringLiteral("7 de 8 fallos dibujados, asustado"));
         c.figure.hang();
-        QCOMPARE(spoken::figureText(c), QStringLiteral("6 de 6 partes dibujadas, ahorcado"));
+        QCOMPARE(spoken::figureText(c), QStringLiteral("8 de 8 fallos dibujados, ahorcado"));
     }
 
     void eachMoveIsToldOnceInASentence_data()
@@ -137,25 +137,37 @@ private slots:
         const auto typing = [](std::u32string keys) { return Step([keys](GameHarness& h) { h.type(keys); }); };
         const Step lost = [](GameHarness& h) { h.type(U"XQZKWJB"); };
         QTest::newRow("a new round") << nothing << Step(playLaLaLand)
-                                     << QStringLiteral("Nueva partida: 8 letras en 3 palabras.");
+                                     << QStringLiteral("Nueva partida: 3 palabras: 2, 2 y 4 letras.");
         QTest::newRow("a new round of one word")
             << nothing << Step([](GameHarness& h) { h.game.playTitle(U"SCREAM"); })
-            << QStringLiteral("Nueva partida: 6 letras en 1 palabra.");
+            << QStringLiteral("Nueva partida: 1 palabra: 6 letras.");
         QTest::newRow("the same round started again before any key") << Step(playLaLaLand) << Step(playLaLaLand)
                                                                       << QString();
-        QTest::newRow("a hit") << Step(playLaLaLand) << typing(U"A") << QStringLiteral("Acierto: A, 3 casillas.");
+        QTest::newRow("a hit") << Step(playLaLaLand) << typing(U"A")
+                               << QStringLiteral("Acierto: A, 3 casillas: palabra 1, letra 2; palabra 2, letra 2; "
+                                                 "palabra 3, letra 2.");
+        QTest::newRow("a hit twice in one word")
+            << Step([](GameHarness& h) { h.game.playTitle(U"EL ESTE"); }) << typing(U"E")
+            << QStringLiteral("Acierto: E, 3 casillas: palabra 1, letra 1; palabra 2, letras 1 y 4.");
         QTest::newRow("a miss") << Step(playLaLaLand) << typing(U"X") << QStringLiteral("Fallo: X, 1 de 8.");
         QTest::newRow("a letter typed again")
             << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"A"); }) << typing(U"A")
             << QStringLiteral("Letra ya usada: A.");
         QTest::newRow("a letter typed again while the boxes flash yellow")
             << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"AA"); }) << typing(U"A") << QString();
+        QTest::newRow("the seventh miss")
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"XQZKWJ"); }) << typing(U"B")
+            << QStringLiteral("Fallo: B, 7 de 8. Queda un fallo.");
+        QTest::newRow("a letter typed again once its warning is over")
+            << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"AA"); h.clock.advance(1000); }) << typing(U"A")
+            << QStringLiteral("Letra ya usada: A.");
         QTest::newRow("the eighth miss")
             << Step([=](GameHarness& h) { playLaLaLand(h); lost(h); }) << typing(U"V")
             << QStringLiteral("Fallo: V, 8 de 8. Partida perdida. El título era LA LA LAND. Penalización: 900 puntos.");
         QTest::newRow("the last letter") << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"LAN"); })
                                          << typing(U"D")
-                                         << QStringLiteral("Acierto: D, 1 casilla. Partida ganada: 800 puntos.");
+                                         << QStringLiteral("Acierto: D, 1 casilla: palabra 3, letra 4. "
+                                                           "Partida ganada: 800 puntos.");
         QTest::newRow("a point of the score's count")
             << Step([](GameHarness& h) { playLaLaLand(h); h.type(U"LAND"); })
             << Step([](GameHarness& h) { h.clock.advance(10); }) << QString();
@@ -204,6 +216,10 @@ private slots:
         QCOMPARE(spoken::standing(momentOf(h)),
                  QStringLiteral("Tablero: 3 palabras: guion A, guion A, guion A guion guion. "
                                 "Fallos: 8 de 8: X, Q, Z, K, W, J, B, V. Respuesta: LA LA LAND. Puntuación: 0."));
+        QCOMPARE(spoken::brief(momentOf(h)), QStringLiteral("Partida perdida. Puntuación: 0."));
+        h.game.playTitle(U"LA LA LAND");
+        h.type(U"AX");
+        QCOMPARE(spoken::brief(momentOf(h)), QStringLiteral("En juego: 5 letras por descubrir, 1 de 8 fallos."));
     }
 
     void eachCharacterOfTheBoardLiesOverTheCellItTellsOfInReadingOrder()
@@ -223,7 +239,7 @@ private slots:
     {
         WindowControls c;
         c.lblScoreCaption = U"1250";
-        QCOMPARE(spoken::scoreText(c), QStringLiteral("1250"));
+        QCOMPARE(spoken::scoreText(c), QStringLiteral("Puntuación: 1250"));
         c.lblWordsCaption = U"R: EL PADRINO";
         QCOMPARE(spoken::answerText(c), QString());
         c.lblWordsVisible = true;
