@@ -19,9 +19,6 @@ namespace {
 // whole standing, longer than a screen reader takes to say where the focus
 // went.
 constexpr int kBriefMs = 1500;
-// How long a sentence waits for the game's window to be active again, should
-// the desktop never make it so.
-constexpr int kHoldMs = 1000;
 
 } // namespace
 
@@ -37,18 +34,13 @@ PlayNarrator::PlayNarrator(QWidget& window, GameSurface& surface, std::vector<QW
     briefly_.setSingleShot(true);
     briefly_.setInterval(kBriefMs);
     QObject::connect(&briefly_, &QTimer::timeout, this, &PlayNarrator::describeFocus);
-    holdLimit_.setSingleShot(true);
-    holdLimit_.setInterval(kHoldMs);
-    QObject::connect(&holdLimit_, &QTimer::timeout, this, &PlayNarrator::sayHeld);
     window_.installEventFilter(this);
-    focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, this,
-                                   [this](QWidget*, QWidget* now) { focusArrived(now); });
+    QObject::connect(qApp, &QApplication::focusChanged, this, &PlayNarrator::focusArrived);
     describeFocus();
 }
 
 PlayNarrator::~PlayNarrator()
 {
-    QObject::disconnect(focusWatch_);
     window_.removeEventFilter(this);
 }
 
@@ -60,6 +52,10 @@ void PlayNarrator::stateChanged(const PlayMoment& now)
     GameSurfaceAccessible::announceChanges(surface_, told_.controls, scoreSettled);
     const QString sentence = spoken::announcement(told_, now);
     told_ = now;
+    // A control that has just taken the focus may have been given its short
+    // sentence in the middle of the handler that led here.
+    if (QWidget* focus = focusedControl(); focus != nullptr && briefly_.isActive())
+        focus->setAccessibleDescription(spoken::brief(now));
     // While the score counts, the controls keep the score they told last.
     if (scoreSettled) {
         standing_ = spoken::standing(now);
@@ -67,18 +63,19 @@ void PlayNarrator::stateChanged(const PlayMoment& now)
     }
     if (sentence.isEmpty())
         return;
-    if (QApplication::activeWindow() == &window_ && held_.isEmpty()) {
-        announcer_->say(sentence);
-        return;
-    }
+    // While another of the game's windows (a message box, a dialog, help)
+    // has the player's attention, the sentence waits for the game's window.
     held_ << sentence;
-    holdLimit_.start();
+    const QWidget* active = QApplication::activeWindow();
+    if (active == nullptr || active == &window_)
+        sayHeld();
 }
 
 bool PlayNarrator::eventFilter(QObject* watched, QEvent* event)
 {
     // The screen reader hears of the activation before the window itself
-    // does, and of the focus restored inside it only afterwards.
+    // does, and of the focus restored inside it only afterwards, so what
+    // waited comes between the window's name and the focused control.
     if (watched == &window_ && event->type() == QEvent::WindowActivate)
         sayHeld();
     return false;
@@ -86,15 +83,21 @@ bool PlayNarrator::eventFilter(QObject* watched, QEvent* event)
 
 void PlayNarrator::sayHeld()
 {
-    holdLimit_.stop();
     if (!held_.isEmpty())
         announcer_->say(held_.join(QLatin1Char(' ')));
     held_.clear();
 }
 
-void PlayNarrator::focusArrived(QWidget* focus)
+QWidget* PlayNarrator::focusedControl() const
 {
-    if (std::find(controls_.begin(), controls_.end(), focus) == controls_.end())
+    QWidget* focus = QApplication::focusWidget();
+    return std::find(controls_.begin(), controls_.end(), focus) != controls_.end() ? focus : nullptr;
+}
+
+void PlayNarrator::focusArrived()
+{
+    QWidget* focus = focusedControl();
+    if (focus == nullptr)
         return;
     focus->setAccessibleDescription(spoken::brief(told_));
     briefly_.start();
@@ -102,12 +105,9 @@ void PlayNarrator::focusArrived(QWidget* focus)
 
 void PlayNarrator::describeFocus()
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (briefly_.isActive() ||
-        std::find(controls_.begin(), controls_.end(), focus) == controls_.end() ||
-        focus->accessibleDescription() == standing_)
-        return;
-    focus->setAccessibleDescription(standing_);
+    QWidget* focus = focusedControl();
+    if (focus != nullptr && !briefly_.isActive() && focus->accessibleDescription() != standing_)
+        focus->setAccessibleDescription(standing_);
 }
 
 } // namespace velmora

@@ -4,7 +4,6 @@
 
 #include "SpokenMoves.h"
 
-#include <QMetaObject>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -44,7 +43,8 @@ private:
     // A control that takes the focus is first described in one short
     // sentence, which a screen reader says as it arrives; the whole standing
     // follows a moment later, for where-am-I, unheard.
-    void focusArrived(QWidget* focus);
+    void focusArrived();
+    QWidget* focusedControl() const; // the focused one of controls_, if any
     void sayHeld();
 
     QWidget& window_;
@@ -52,15 +52,12 @@ private:
     std::vector<QWidget*> controls_; // children of the window, alive as long as this
     PlayMoment told_;
     QString standing_;
-    QMetaObject::Connection focusWatch_;
     QTimer briefly_;
     Announcer* announcer_ = nullptr;
-    // While another window (a message box) is active, sentences wait for the
-    // game's window to come back: a screen reader says the window's name
-    // then, and the outcome must come right after it, before the control
-    // with the focus.
+    // Sentences wait while a message box or dialog of the game is active, not
+    // to talk over it, and are said as the game's window comes back, right
+    // after a screen reader has said the window's name.
     QStringList held_;
-    QTimer holdLimit_;
 };
 
 } // namespace velmora

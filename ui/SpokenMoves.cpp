@@ -110,11 +110,13 @@ QString brief(const PlayMoment& now)
             .arg(counted(round.LettersLeft - round.RevealedCount, "letra", "letras"))
             .arg(now.controls.filledStrikeBoxes())
             .arg(kStrikeBoxes);
+    // The score the count is heading for, which it shows once it ends.
+    const QString score = kScoreLabel + QString::number(round.Score);
     if (round.CurrentTitle.empty())
-        return QStringLiteral("Sin partida. %1.").arg(scoreText(now.controls));
-    return QStringLiteral("%1 %2.")
-        .arg(won(round) ? QStringLiteral("Partida ganada.") : QStringLiteral("Partida perdida."),
-             scoreText(now.controls));
+        return QStringLiteral("Sin partida. %1.").arg(score);
+    return QStringLiteral("%1 %2.").arg(won(round) ? QStringLiteral("Partida ganada.")
+                                                   : QStringLiteral("Partida perdida."),
+                                        score);
 }
 
 } // namespace velmora::spoken

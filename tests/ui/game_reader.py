@@ -101,7 +101,7 @@ class Game:
 
     def misses(self):
         spoken = self.text("Fallos")
-        match = re.fullmatch(r"(\d) de 8(?:: (.*))?", spoken)
+        match = re.fullmatch(r"Fallos: (\d) de 8(?:: (.*))?", spoken)
         if not match:
             fail("the strikes read %r" % spoken)
         listed = match.group(2).split(", ") if match.group(2) else []

@@ -1,13 +1,16 @@
 # SPDX-FileCopyrightText: 2026 VASTREL
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the real program by keys alone through the real screen reader, as a
-blind player does, and checks what the screen reader says: Orca with key
-echo on, speaking through speech-dispatcher's dummy module, its debug log
-read as it is written. Each key waits until Orca has said what it must, so a
-slow machine only makes the test slower.
+blind player in Spain has it, and checks what the screen reader says and
+shows in braille: Orca in a Spanish locale with key echo and braille on,
+speaking through speech-dispatcher's dummy module, its debug log read as it
+is written. Each key waits until Orca has said what it must, so a slow
+machine only makes the test slower.
 Usage: screen-reader-orca.py PROGRAM WORK_FOLDER (inside a private session
 with its accessibility bus and a window manager on the display)."""
 import os
+import datetime
+import json
 import re
 import signal
 import subprocess
@@ -23,6 +26,25 @@ TITLE = "LA LA LAND"  # A and L three times each
 MISSES = "XQZKWJBV"
 HIDDEN = "JQXW"
 SECONDS = 60  # a busy machine may need all of it
+# Orca's role word for a notification, which must never come before a sentence.
+ROLE_WORD = "notificación"
+
+
+def spanish_locale():
+    """The environment of a Spanish player, with a locale made in WORK: this
+    machine may have none installed, and without it Orca says its own words
+    in English."""
+    folder = os.path.join(WORK, "locale")
+    os.makedirs(folder)
+    made = subprocess.run(["localedef", "-i", "es_ES", "-f", "UTF-8", os.path.join(folder, "es_ES.UTF-8")],
+                          capture_output=True)
+    if not os.path.isdir(os.path.join(folder, "es_ES.UTF-8")):
+        print("SKIP: cannot make a Spanish locale: %s" % made.stderr.decode(errors="replace"))
+        sys.exit(77)
+    return dict(os.environ, LOCPATH=folder, LANG="es_ES.UTF-8", LC_ALL="es_ES.UTF-8")
+
+
+ENVIRONMENT = spanish_locale()
 
 
 class Orca:
@@ -39,8 +61,15 @@ class Orca:
         os.makedirs(os.path.join(config, "speech-dispatcher"))
         with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "w") as conf:
             conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n')
-        env = dict(os.environ, HOME=WORK, XDG_CONFIG_HOME=config)
-        self.process = subprocess.Popen(["orca", "-u", os.path.join(WORK, "orca"),
+        # Braille on, with no display needed: Orca logs what a display would show.
+        prefs = os.path.join(WORK, "orca")
+        os.makedirs(prefs)
+        with open(os.path.join(prefs, "user-settings.conf"), "w") as conf:
+            general = {"enableBraille": True, "enableKeyEcho": True, "firstStart": False}
+            json.dump({"general": general, "pronunciations": {}, "keybindings": {},
+                       "profiles": {"default": dict(general, profile=["Default", "default"])}}, conf)
+        env = dict(ENVIRONMENT, HOME=WORK, XDG_CONFIG_HOME=config)
+        self.process = subprocess.Popen(["orca", "-u", prefs,
                                          "--debug-file=" + os.ttyname(terminal)], env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.terminal = terminal
@@ -59,10 +88,18 @@ class Orca:
             *complete, pending = pending.split("\n")
             self.lines.extend(complete)
 
-    def said(self):
-        """What Orca said since the last mark, one utterance a line."""
+    def said(self, timed=False):
+        """What Orca said since the last mark, one utterance a line, with the
+        time of day it said it if asked."""
+        found = [(m.group(1), m.group(2)) for line in self.lines[self.mark:]
+                 for m in [re.search(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)'\s*[\[{]", line)] if m]
+        return [(datetime.datetime.strptime(when, "%H:%M:%S.%f").time(), what) if timed else what
+                for when, what in found]
+
+    def brailled(self):
+        """The braille lines Orca showed since the last mark."""
         return [m.group(1) for line in self.lines[self.mark:]
-                for m in [re.search(r" - SPEECH OUTPUT: '(.*)'\s*[\[{]", line)] if m]
+                for m in [re.search(r"BRAILLE LINE:\s+'(.*)'", line)] if m]
 
     def wait_for(self, what, accept):
         deadline = time.monotonic() + SECONDS
@@ -71,13 +108,40 @@ class Orca:
                 fail("Orca never said %s; it said %r" % (what, self.said()))
             time.sleep(0.05)
 
-    def after(self, keys, *expected):
+    def after(self, keys, *expected, braille=True):
         """Presses the keys, then waits until Orca has said every expected
-        pattern, each in one utterance."""
+        pattern, each in one utterance, and, for a game's sentence, shown it
+        in braille; returns the time of day of the last key."""
         self.mark = len(self.lines)
         key(*keys)
+        pressed = datetime.datetime.now().time()
         for pattern in expected:
             self.wait_for(repr(pattern), lambda said: any(re.search(pattern, s) for s in said))
+            if braille and pattern.endswith(r"\."):
+                self.wait_for("a braille line " + repr(pattern), lambda _: any(
+                    re.search(pattern, line) for line in self.brailled()))
+        return pressed
+
+    def answered(self, typed, outcome):
+        """Types a whole title into the answer box and says "Sí"; the outcome
+        must be the first thing Orca says after the window's name, within a
+        second of the key."""
+        self.after(["exclam"], r"Cuadro de respuesta abierto")
+        for character in typed:
+            self.after(["space" if character == " " else character.lower()])
+            time.sleep(0.1)
+        self.after(["Return"], r"¿Está seguro\?")
+        pressed = self.after(["Return"], outcome)
+        said = self.said(timed=True)
+        window = next(i for i, (_, what) in enumerate(said) if what.startswith("VELMORA"))
+        when, first = said[window + 1]
+        if not re.search(outcome, first):
+            fail("after the window's name Orca said %r before the outcome: %r" % (first, said))
+        delay = (datetime.datetime.combine(datetime.date.today(), when) -
+                 datetime.datetime.combine(datetime.date.today(), pressed)).total_seconds()
+        if delay > 1:
+            fail("the outcome came %.2f s after the key" % delay)
+        return delay
 
     def stop(self):
         # Orca may hang on its way out; what it said is in the log already.
@@ -99,7 +163,7 @@ with open(os.path.join(WORK, "titles.txt"), "w") as titles:
     titles.write(TITLE + "\n")
 orca = Orca()
 errors = open(os.path.join(WORK, "stderr.txt"), "w")
-game = subprocess.Popen([PROGRAM, "--titulos", titles.name], stderr=errors)
+game = subprocess.Popen([PROGRAM, "--titulos", titles.name], stderr=errors, env=ENVIRONMENT)
 try:
     window = wait_for("the main window", lambda: subprocess.run(
         ["xdotool", "search", "--onlyvisible", "--name", "^VELMORA"], capture_output=True, text=True).stdout.split(),
@@ -107,19 +171,33 @@ try:
     subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=SECONDS)
     orca.wait_for("the play button", lambda said: any("JUGAR" in s for s in said))
 
-    orca.after(["Return"], r"Nueva partida: 8 letras en 3 palabras\.")
-    orca.after(["a"], r"Acierto: A, 3 casillas\.")
+    start = r"Nueva partida: 3 palabras: 2, 2 y 4 letras\."
+    orca.after(["Return"], start)
+    orca.after(["a"], r"Acierto: A, 3 casillas: palabra 1, letra 2; palabra 2, letra 2; palabra 3, letra 2\.")
     orca.after(["x"], r"Fallo: X, 1 de 8\.")
     orca.after(["a"], r"Letra ya usada: A\.")
+    # Orca+KP_Enter twice reads the status bar: the last sentence again.
+    orca.after(["Insert+KP_Enter", "Insert+KP_Enter"], r"^barra de estado", r"^Letra ya usada: A\.$", braille=False)
     for count, miss in enumerate(MISSES[1:-1], 2):
-        orca.after([miss.lower()], r"Fallo: %s, %d de 8\." % (miss, count))
+        orca.after([miss.lower()], r"Fallo: %s, %d de 8\.%s" % (miss, count, " Queda un fallo\." * (count == 7)))
     orca.after([MISSES[-1].lower()], r"Fallo: %s, 8 de 8\. Partida perdida\. El título era %s\. Penalización: \d+ puntos?\."
                % (MISSES[-1], TITLE), r"Puntuación: 0\.")
 
-    orca.after(["F2"], r"Nueva partida: 8 letras en 3 palabras\.")
-    orca.after(["l", "a", "n"], r"Acierto: N, 1 casilla\.")
-    orca.after(["d"], r"Acierto: D, 1 casilla\. Partida ganada: 800 puntos\.", r"Puntuación: 800\.")
-    orca.after(["KP_Enter"], r"Tablero: 3 palabras: L A, L A, L A N D\. Fallos: 0 de 8\. Puntuación: 800\.")
+    orca.after(["F2"], start)
+    orca.after(["l", "a", "n"], r"Acierto: N, 1 casilla: palabra 3, letra 3\.")
+    orca.after(["d"], r"Acierto: D, 1 casilla: palabra 3, letra 4\. Partida ganada: 800 puntos\.", r"Puntuación: 800\.")
+    # The count's end gives the play button the focus again: it says where
+    # the round stands in short, and only a moment later the whole of it.
+    time.sleep(2)
+    orca.after(["KP_Enter"], r"Tablero: 3 palabras: L A, L A, L A N D\. Fallos: 0 de 8\. Puntuación: 800\.",
+               braille=False)
+
+    # A whole title, wrong and then right, judged in the confirmation box.
+    orca.after(["F2"], start)
+    wrong = orca.answered("LA LA LANE", r"^Título equivocado\. Partida perdida\. El título era LA LA LAND\.")
+    orca.wait_for("the score", lambda said: any(re.search(r"Puntuación: 0\.", s) for s in said))
+    orca.after(["F2"], start)
+    right = orca.answered(TITLE, r"^Título acertado\. Partida ganada: \d+ puntos?\.")
 
     # A round between two: the letters of the hidden title must never be said.
     orca.after(["ctrl+d"], r"Partida entre dos")
@@ -138,9 +216,13 @@ finally:
     orca.stop()
 
 log = "\n".join(orca.lines)
+orca.mark = 0
+if any(ROLE_WORD in said for said in orca.said()):
+    fail("Orca said its role word: %r" % [said for said in orca.said() if ROLE_WORD in said])
 if re.search(r"FLOOD|DELUGE", log):
     fail("Orca was flooded with events: " + re.search(r".*(FLOOD|DELUGE).*", log).group(0))
 errors.close()
 late = open(errors.name).read().count("QSpiApplication::keyEventError")
-print("Orca said every move, the lost title and the points, never the hidden title, and was never flooded; "
-      "keys it answered late: %d" % late)
+print("Orca said and brailled every move, the lost title and the points, never its role word or the hidden title, "
+      "and was never flooded; outcomes after the box: %.2f s and %.2f s; keys it answered late: %d"
+      % (wrong, right, late))

@@ -43,7 +43,7 @@ misses = game.misses
 
 def drawn_parts():
     spoken = text("Ahorcado")
-    match = re.fullmatch(r"(\d) de 6 partes dibujadas(, asustado|, ahorcado)?", spoken)
+    match = re.fullmatch(r"(\d) de 8 fallos dibujados(, asustado|, ahorcado)?", spoken)
     if not match:
         fail("the figure reads %r" % spoken)
     return int(match.group(1)), match.group(2) or ""
@@ -52,10 +52,10 @@ def drawn_parts():
 def score():
     """The score as the screen reader reads it; while it counts, the text and
     the value may be read a point apart, so they are compared at rest."""
-    spoken = text("Puntuación")
-    if not spoken.isdigit():
-        fail("the score reads %r" % spoken)
-    return int(spoken)
+    spoken = re.fullmatch(r"Puntuación: (\d+)", text("Puntuación"))
+    if not spoken:
+        fail("the score reads %r" % text("Puntuación"))
+    return int(spoken.group(1))
 
 
 def expect_score(what, expected):
@@ -123,7 +123,7 @@ for guess in GUESSES:
             fail("a miss on %s left the strikes %r" % (guess, missed))
         wait_for("a text-changed event from Fallos", lambda: "Fallos" in changed, lambda seen: seen, 3)
         if len(missed) < 8:
-            expect_figure(min(len(missed), 6), "" if len(missed) < 7 else ", asustado")
+            expect_figure(len(missed), "" if len(missed) < 7 else ", asustado")
     if re.fullmatch(r"VELMORA \([+-]\d+\)", caption()):
         break
 else:
@@ -131,10 +131,10 @@ else:
 
 final = caption()
 print("Tablero at the end: " + text("Tablero"))
-print("Fallos: " + text("Fallos"))
+print(text("Fallos"))
 points = int(re.fullmatch(r"VELMORA \(([+-]\d+)\)", final).group(1))
 if points < 0:
-    expect_figure(6, ", ahorcado")
+    expect_figure(8, ", ahorcado")
     title = wait_for("the answer line", lambda: text("Respuesta"), lambda t: t != "")
     shown = [[c for c in w] for w in title.split(" ")]
     for word_shown, word_board in zip(shown, board()):
@@ -152,7 +152,7 @@ if points > 0:
     wait_for("a change of the score", lambda: changed.count("Puntuación"), lambda told: told > 0, 3)
     if changed.count("Puntuación") > 3:
         fail("the score told %d events while it counted" % changed.count("Puntuación"))
-print("Puntuación after %s: %s" % (final, text("Puntuación")))
+print("After %s: %s" % (final, text("Puntuación")))
 
 # --- a wrong whole title ---------------------------------------------------
 
@@ -169,14 +169,14 @@ key("Return")  # the answer
 time.sleep(0.3)
 key("Return")  # "Sí" on the confirmation
 wait_for("the strikes after a wrong title", misses, lambda m: m == ["¡MUERTO!"])
-expect_figure(6, ", ahorcado")
+expect_figure(8, ", ahorcado")
 wait_for("the answer line after a wrong title", lambda: text("Respuesta"), lambda t: t != "")
 # A wrong title loses the round with its penalty.
 final = wait_for("the caption after a wrong title", caption, lambda c: re.fullmatch(r"VELMORA \(-\d+\)", c))
 penalty = int(re.fullmatch(r"VELMORA \(-(\d+)\)", final).group(1))
 expect_score("the score after " + final, max(0, before_answer - penalty))
-print("Fallos after a wrong title: " + text("Fallos"))
+print("After a wrong title: " + text("Fallos"))
 print("Ahorcado: " + text("Ahorcado"))
 print("Respuesta: " + text("Respuesta"))
-print("Puntuación after %s: %s" % (final, text("Puntuación")))
+print("After %s: %s" % (final, text("Puntuación")))
 print("screen reader round played")
