@@ -63,11 +63,11 @@ void PlayNarrator::stateChanged(const PlayMoment& now)
     }
     if (sentence.isEmpty())
         return;
-    // While another of the game's windows (a message box, a dialog, help)
-    // has the player's attention, the sentence waits for the game's window.
+    // While the game's window is not the active one (a message box, a
+    // dialog or help has the player's attention, or has just closed and the
+    // desktop has not yet given the window back), the sentence waits for it.
     held_ << sentence;
-    const QWidget* active = QApplication::activeWindow();
-    if (active == nullptr || active == &window_)
+    if (QApplication::activeWindow() == &window_)
         sayHeld();
 }
 

@@ -54,8 +54,8 @@ private:
     QString standing_;
     QTimer briefly_;
     Announcer* announcer_ = nullptr;
-    // Sentences wait while a message box or dialog of the game is active, not
-    // to talk over it, and are said as the game's window comes back, right
+    // Sentences wait while the game's window is not active, not to talk over
+    // a message box or dialog, and are said as the window comes back, right
     // after a screen reader has said the window's name.
     QStringList held_;
 };

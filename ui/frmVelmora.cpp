@@ -9,6 +9,7 @@
 #include "GameSurfaceAccessible.h"
 #include "HelpMenu.h"
 #include "Layout.h"
+#include "MenuShortcuts.h"
 #include "PlayNarrator.h"
 #include "QtText.h"
 #include "TitleSourceMenu.h"
@@ -198,6 +199,7 @@ void frmVelmora::buildMenus()
         if (services_.help)
             services_.help->mnuHelpAbout_Click(this);
     });
+    writeShortcutsIntoItems(*menuBar());
 }
 
 void frmVelmora::Form_Load()

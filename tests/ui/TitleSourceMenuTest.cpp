@@ -99,7 +99,7 @@ private slots:
         WindowFixture f;
         QStringList items;
         for (QAction* item : f.window->menuBar()->actions().constFirst()->menu()->actions())
-            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text().section(QLatin1Char('\t'), 0, 0));
         QCOMPARE(items, (QStringList{"&Nuevo juego", "Partida entre &dos…", "-", "&Títulos propios…",
                                      "Títulos de &Velmora", "-", "&Mostrar sonidos", "-", "&Salir"}));
         QCOMPARE(f.child<QAction>("mnuTwoPlayers")->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));

@@ -131,9 +131,11 @@ class Orca:
             self.after(["space" if character == " " else character.lower()])
             time.sleep(0.1)
         self.after(["Return"], r"¿Está seguro\?")
-        pressed = self.after(["Return"], outcome)
+        pressed = self.after(["Return"], outcome, r"^VELMORA")
         said = self.said(timed=True)
         window = next(i for i, (_, what) in enumerate(said) if what.startswith("VELMORA"))
+        if window + 1 == len(said):
+            fail("Orca said the outcome before the window's name: %r" % said)
         when, first = said[window + 1]
         if not re.search(outcome, first):
             fail("after the window's name Orca said %r before the outcome: %r" % (first, said))
