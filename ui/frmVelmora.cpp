@@ -8,7 +8,10 @@
 #include "GameSurface.h"
 #include "GameSurfaceAccessible.h"
 #include "HelpMenu.h"
+#include "KeyCodes.h"
 #include "Layout.h"
+#include "MenuBarEscape.h"
+#include "OnScreenKeyboard.h"
 #include "PlayNarrator.h"
 #include "QtText.h"
 #include "TitleSourceMenu.h"
@@ -17,6 +20,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFrame>
+#include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -138,7 +142,12 @@ void frmVelmora::buildControls()
     // routine, each under its own handler's name; the close button has no
     // key of its own.
     const auto routine = [this](void (Game::*handler)(int)) {
-        return [this, handler](int code) { handle([&] { (game_.*handler)(code); }); };
+        return [this, handler](int code) {
+            handle([&] {
+                (game_.*handler)(code);
+                noteRepeat(code);
+            });
+        };
     };
     keys_.takeGuesses(*this, routine(&Game::Form_KeyPress));
     keys_.takeGuesses(*surface_, routine(&Game::Form_KeyPress));
@@ -175,6 +184,10 @@ void frmVelmora::buildMenus()
     mnuSounds_->setCheckable(true);
     mnuSounds_->setChecked(true);
     connect(mnuSounds_, &QAction::triggered, this, [this] { handle([this] { game_.mnuSounds_Click(); }); });
+    mnuKeyboard_ = mnuMenu->addAction(QStringLiteral("Teclado en &pantalla"));
+    mnuKeyboard_->setObjectName(QStringLiteral("mnuKeyboard"));
+    mnuKeyboard_->setCheckable(true);
+    connect(mnuKeyboard_, &QAction::toggled, this, &frmVelmora::showKeyboard);
     mnuMenu->addSeparator();
     mnuMenuExit_ = mnuMenu->addAction(QStringLiteral("&Salir"));
     mnuMenuExit_->setObjectName(QStringLiteral("mnuMenuExit"));
@@ -198,6 +211,7 @@ void frmVelmora::buildMenus()
         if (services_.help)
             services_.help->mnuHelpAbout_Click(this);
     });
+    menuEscape_ = std::make_unique<MenuBarEscape>(*menuBar());
 }
 
 void frmVelmora::Form_Load()
@@ -205,6 +219,11 @@ void frmVelmora::Form_Load()
     adjustSize();
     FixedWidth = width();
     FixedHeight = height();
+    gameHeight_ = FixedHeight;
+    desktopTiles_ = desktopTilesWindows();
+    if (services_.onScreenKeyboard)
+        mnuKeyboard_->setChecked(true);
+    keepFixedSize();
     if (services_.loadSounds)
         sound_.bank = services_.loadSounds();
     game_.Form_Load();
@@ -227,6 +246,48 @@ void frmVelmora::Form_Resize()
         resize(width(), FixedHeight);
     if (width() != FixedWidth)
         resize(FixedWidth, height());
+}
+
+void frmVelmora::keepFixedSize()
+{
+    // The layout first takes in the surface's new size, so that the window
+    // may shrink to it.
+    layout()->activate();
+    if (desktopTiles_)
+        setFixedSize(FixedWidth, FixedHeight);
+    else if (!isMinimized() && !isMaximized() && !isFullScreen())
+        resize(FixedWidth, FixedHeight);
+}
+
+void frmVelmora::showKeyboard(bool shown)
+{
+    if (shown == (keyboard_ != nullptr))
+        return;
+    if (shown) {
+        keyboard_ = new OnScreenKeyboard(surface_);
+        keyboard_->setGeometry(0, layout::kClientHeight, layout::kClientWidth, OnScreenKeyboard::kHeight);
+        keyboard_->onType = [this](char32_t character) { KeyRoad::type(*this, character); };
+        keyboard_->showState(game_.controls());
+        keyboard_->show();
+    } else {
+        delete keyboard_;
+        keyboard_ = nullptr;
+    }
+    const int keyboardHeight = shown ? OnScreenKeyboard::kHeight : 0;
+    surface_->setMinimumSize(layout::kClientWidth, layout::kClientHeight + keyboardHeight);
+    FixedHeight = gameHeight_ + keyboardHeight;
+    mnuKeyboard_->setChecked(shown);
+    keepFixedSize();
+}
+
+void frmVelmora::noteRepeat(int keyCode)
+{
+    // Only a repeat flashes the strike boxes yellow; the letter is the one
+    // the key stands for, which the board refresh soon writes over.
+    const char32_t guess = guessForKey(keyCode);
+    if (guess != 0 && guess == game_.round().GuessChar &&
+        game_.controls().lblStrike[0].BackColor == BoxColour::Yellow)
+        surface_->showRepeat(guess);
 }
 
 template <typename Handler>
@@ -300,6 +361,8 @@ void frmVelmora::showState()
         txtWord_->setText(qtText(now.txtWord));
     shown_ = now;
     surface_->refresh();
+    if (keyboard_ != nullptr)
+        keyboard_->showState(now);
 }
 
 void frmVelmora::narrate()
