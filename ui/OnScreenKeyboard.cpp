@@ -51,12 +51,12 @@ public:
 
     void setMark(KeyMark mark)
     {
-        if (mark == mark_)
-            return;
-        mark_ = mark;
         static const QString descriptions[] = {QStringLiteral("Sin probar"), QStringLiteral("Está en el título"),
                                                QStringLiteral("No está en el título")};
         setAccessibleDescription(descriptions[static_cast<int>(mark)]);
+        if (mark == mark_)
+            return;
+        mark_ = mark;
         update();
     }
 
@@ -149,8 +149,10 @@ OnScreenKey* OnScreenKeyboard::addKey(char32_t character, int row, int column, i
     key->setGeometry(kMargin + column * (kKeyWidth + kGap), kMargin + row * (kKeyHeight + kGap),
                      span * kKeyWidth + (span - 1) * kGap, kKeyHeight);
     connect(key, &QPushButton::clicked, this, [this, key] {
+        // A letter types in lower case, as an unshifted keyboard types it:
+        // the answer box takes "ñ" but not "Ñ".
         if (onType)
-            onType(key->types);
+            onType(QChar::toLower(key->types));
     });
     return key;
 }
