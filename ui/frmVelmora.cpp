@@ -20,7 +20,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFrame>
-#include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -238,48 +237,6 @@ void frmVelmora::Form_Load()
     narrate();
 }
 
-void frmVelmora::Form_Resize()
-{
-    if (FixedWidth == 0 || isMinimized() || isMaximized() || isFullScreen())
-        return;
-    if (height() != FixedHeight)
-        resize(width(), FixedHeight);
-    if (width() != FixedWidth)
-        resize(FixedWidth, height());
-}
-
-void frmVelmora::keepFixedSize()
-{
-    // The layout first takes in the surface's new size, so that the window
-    // may shrink to it.
-    layout()->activate();
-    if (desktopTiles_)
-        setFixedSize(FixedWidth, FixedHeight);
-    else if (!isMinimized() && !isMaximized() && !isFullScreen())
-        resize(FixedWidth, FixedHeight);
-}
-
-void frmVelmora::showKeyboard(bool shown)
-{
-    if (shown == (keyboard_ != nullptr))
-        return;
-    if (shown) {
-        keyboard_ = new OnScreenKeyboard(surface_);
-        keyboard_->setGeometry(0, layout::kClientHeight, layout::kClientWidth, OnScreenKeyboard::kHeight);
-        keyboard_->onType = [this](char32_t character) { KeyRoad::type(*this, character); };
-        keyboard_->showState(game_.controls());
-        keyboard_->show();
-    } else {
-        delete keyboard_;
-        keyboard_ = nullptr;
-    }
-    const int keyboardHeight = shown ? OnScreenKeyboard::kHeight : 0;
-    surface_->setMinimumSize(layout::kClientWidth, layout::kClientHeight + keyboardHeight);
-    FixedHeight = gameHeight_ + keyboardHeight;
-    mnuKeyboard_->setChecked(shown);
-    keepFixedSize();
-}
-
 void frmVelmora::noteRepeat(int keyCode)
 {
     // Only a repeat flashes the strike boxes yellow; the letter is the one
@@ -398,19 +355,6 @@ void frmVelmora::timerEnabledChanged(TimerId id, bool enabled)
         timer.start(intervalMs(id));
     else
         timer.stop();
-}
-
-void frmVelmora::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmVelmora::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
 }
 
 } // namespace velmora

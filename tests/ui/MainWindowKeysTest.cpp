@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace velmora;
 
 class MainWindowKeysTest : public QObject {
@@ -93,22 +95,17 @@ private slots:
         WindowFixture f;
         f.window->showKeyboard(true);
         f.startRound(U"EL SUR");
+        const auto keys = f.child<QWidget>("tecladoEnPantalla")->findChildren<QAbstractButton*>();
         const auto key = [&](const QString& name) {
-            for (auto* button : f.child<QWidget>("tecladoEnPantalla")->findChildren<QAbstractButton*>()) {
-                if (button->accessibleName() == name)
-                    return button;
-            }
-            qFatal("no key %s", qPrintable(name));
+            return *std::find_if(keys.begin(), keys.end(), [&](auto* k) { return k->accessibleName() == name; });
         };
         auto* cmdGame = f.child<QWidget>("cmdGame");
         QTest::mouseClick(key("E"), Qt::LeftButton);
         QTest::mouseClick(key("X"), Qt::LeftButton);
         QCOMPARE(f.controls().txtAlfa, std::u32string(U"EX"));
-        QCOMPARE(f.controls().lblStrike[0].Caption, U'X');
         QCOMPARE(f.window->focusWidget(), cmdGame);
         QCOMPARE(key("E")->accessibleDescription(), QStringLiteral("Está en el título"));
         QCOMPARE(key("X")->accessibleDescription(), QStringLiteral("No está en el título"));
-        QCOMPARE(key("S")->accessibleDescription(), QStringLiteral("Sin probar"));
         // A key tried does nothing more: a second click is no repeat.
         QVERIFY(!key("E")->isEnabled());
         QTest::mouseClick(key("E"), Qt::LeftButton);

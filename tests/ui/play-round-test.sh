@@ -5,11 +5,10 @@
 # the main window after the splash, starts a round with Enter on the play
 # button, types every letter and digit, and reads the window caption, which
 # must then carry the round's points or penalty.
-#
-# With "pointer" after the program, the round is played with the pointer
-# alone on the on-screen keyboard (--teclado) and a list of one title: JUGAR,
-# a miss, then the title's letters win it; a key that hit, one that missed
-# and one unused must then differ in grey.
+# With "pointer" the round is played with the pointer alone on the on-screen
+# keys (--teclado) on a list of one title: JUGAR, a miss, then the title's
+# letters win it; a key that hit, one that missed and an unused one must
+# differ in grey.
 set -euo pipefail
 program=$1
 mode=${2:-keys}
@@ -40,18 +39,16 @@ pid=$!
 window=$(wait_for_window '^VELMORA' "$pid")
 wait_for_caption "$window" '\(NUEVO\)$'
 eval "$(xdotool getwindowgeometry --shell "$window")"
-# The keyboard is the window's bottom 132 pixels: fourteen keys a row, 50 by
-# 36 pixels, 54 apart, from 8 pixels in; A to N, then Ñ to Z.
+# The keys fill the window's bottom 132 pixels: fourteen a row, 50 by 36
+# pixels, 54 and 40 apart, from 8 pixels in; A to N, then Ñ to Z.
 keys_top=$((HEIGHT - 132))
-letters=ABCDEFGHIJKLMNÑOPQRSTUVWXYZ
-key_origin() { # prints the key's top-left corner in the window
-  local before=${letters%%"$1"*} index
-  index=${#before}
-  echo "$((8 + index % 14 * 54)) $((keys_top + 8 + index / 14 * 40))"
+key_origin() { # the key's top-left corner in the window
+  local before=${letters%%"$1"*}
+  echo "$((8 + ${#before} % 14 * 54)) $((keys_top + 8 + ${#before} / 14 * 40))"
 }
+letters=ABCDEFGHIJKLMNÑOPQRSTUVWXYZ
 click_at() { xdotool mousemove "$((X + $1))" "$((Y + $2))" click 1; }
-# JUGAR lies at the top right of the game, under the menu bar.
-click_at 668 "$((keys_top - 265 + 24))"
+click_at 668 "$((keys_top - 265 + 24))" # JUGAR, under the menu bar
 wait_for_caption "$window" 'txt$'
 for letter in X E L S U R; do
   read -r left top < <(key_origin "$letter")
@@ -67,6 +64,5 @@ grey() {
 }
 hit=$(grey E) miss=$(grey X) fresh=$(grey A)
 echo "grey of a hit $hit, a miss $miss, an unused key $fresh"
-awk -v a="$hit" -v b="$miss" -v c="$fresh" 'function d(x, y) { return x > y ? x - y : y - x }
-  BEGIN { exit !(d(a, b) > 0.15 && d(b, c) > 0.15 && d(a, c) > 0.15) }' ||
-  { echo "FAIL: the keys do not differ in grey" >&2; exit 1; }
+awk -v a="$hit" -v b="$miss" -v c="$fresh" 'function far(x, y) { return (x - y) ^ 2 > 0.15 ^ 2 }
+  BEGIN { exit !(far(a, b) && far(b, c) && far(a, c)) }' || { echo "FAIL: the keys differ too little in grey" >&2; exit 1; }
