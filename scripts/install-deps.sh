@@ -23,6 +23,9 @@ packages=(
   # Reading the window as a screen reader does, and hearing a round as the
   # screen reader Orca speaks it (speech on its silent module, openbox for focus)
   dbus at-spi2-core python3-pyatspi orca speech-dispatcher openbox
+  # The game on a tiling Wayland desktop: sway headless, keys typed with
+  # wtype and screenshots with grim
+  sway wtype grim qt6-wayland
   # Benchmarks: the probe that reads a window's pixels from the X server
   libxcb1-dev
   # Making and checking the Debian package, the desktop entry and the

@@ -15,7 +15,7 @@ constexpr std::string_view kTitlesOption = "--titulos";
 constexpr std::string_view kTitlesOptionJoined = "--titulos=";
 
 constexpr std::string_view kHelp =
-    "Uso: velmora [--titulos FICHERO]\n"
+    "Uso: velmora [--titulos FICHERO] [--teclado]\n"
     "\n"
     "Velmora, el ahorcado de los títulos de películas.\n"
     "\n"
@@ -25,6 +25,8 @@ constexpr std::string_view kHelp =
     "                     hasta 42 caracteres; se saltan las líneas en blanco y las\n"
     "                     que empiezan por #. Las líneas que no se pueden jugar se\n"
     "                     indican en la salida de errores.\n"
+    "  --teclado          empieza con el teclado en pantalla, para jugar con el\n"
+    "                     ratón o con el dedo.\n"
     "  -h, --help         muestra esta ayuda y termina.\n"
     "\n"
     "También se admiten las opciones de Qt, como -platform o -display.\n"
@@ -43,6 +45,8 @@ CommandLine parseCommandLine(int argc, char* argv[])
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
             commandLine.request = CommandLine::Request::ShowHelp;
+        } else if (argument == "--teclado") {
+            commandLine.onScreenKeyboard = true;
         } else if (argument == kTitlesOption || argument.starts_with(kTitlesOptionJoined)) {
             // The file's name is the next argument, or follows the "=";
             // missing or empty, it is the same mistake either way.

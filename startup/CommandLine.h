@@ -25,6 +25,7 @@ struct CommandLine {
 
     Request request = Request::Play;
     std::string titleFile; // --titulos FICHERO; empty for Velmora's titles
+    bool onScreenKeyboard = false; // --teclado: the on-screen keyboard shown from the start
     std::string error;
 
     // The program's name and the arguments left for Qt, then a null

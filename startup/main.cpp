@@ -51,7 +51,8 @@ int main(int argc, char* argv[])
     // does not delay the splash.
     std::unique_ptr<velmora::HelpItems> help;
 
-    auto* splash = new velmora::frmInicio([&app, &help, &titles]() -> QWidget* {
+    const bool onScreenKeyboard = commandLine.onScreenKeyboard;
+    auto* splash = new velmora::frmInicio([&app, &help, &titles, onScreenKeyboard]() -> QWidget* {
         // Done already, unless the splash was never painted.
         velmora::prepareMainWindow(app);
         const velmora::HelpPageLocations pages = velmora::helpPageLocationsFor(QCoreApplication::applicationDirPath());
@@ -65,6 +66,7 @@ int main(int argc, char* argv[])
         services.random = std::make_unique<velmora::EntropyRandom>();
         services.help = help.get();
         services.titles = std::move(titles);
+        services.onScreenKeyboard = onScreenKeyboard;
         titles.reset();
         auto* mainWindow = new velmora::frmVelmora(std::move(services));
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);

@@ -82,6 +82,39 @@ struct PointerTarget {
     QString toolTip;
 };
 
+// The frames of a repeated letter, while the strike boxes flash for it: round
+// the revealed cells that hold it (on the board) and inside the strike box
+// that holds it (on the banner).
+std::vector<QRect> repeatFrames(const WindowControls& c, char32_t letter, bool board)
+{
+    std::vector<QRect> frames;
+    if (letter == 0 || c.lblStrike[0].BackColor != BoxColour::Yellow)
+        return frames;
+    if (board) {
+        for (int cell = 1; cell <= kBoardCells; ++cell) {
+            const BoardCell& b = c.lblLetter[static_cast<std::size_t>(cell - 1)];
+            if (b.LetterVisible && b.Caption == letter)
+                frames.push_back(layout::lblLetter(cell).adjusted(-3, -3, 3, 3));
+        }
+    } else {
+        for (int box = 1; box <= kStrikeBoxes; ++box) {
+            if (c.lblStrike[static_cast<std::size_t>(box - 1)].Caption == letter)
+                frames.push_back(layout::lblStrike(box).adjusted(2, 2, -2, -2));
+        }
+    }
+    return frames;
+}
+
+QRegion framesArea(const WindowControls& c, char32_t letter)
+{
+    QRegion area;
+    for (bool board : {true, false}) {
+        for (const QRect& frame : repeatFrames(c, letter, board))
+            area += frame.adjusted(-2, -2, 2, 2);
+    }
+    return area;
+}
+
 std::vector<PointerTarget> pointerTargets(const WindowControls& c)
 {
     static const QString strikeTips[] = {
@@ -121,10 +154,15 @@ GameSurface::GameSurface(const WindowControls& controls, QWidget* parent)
 
 void GameSurface::refresh()
 {
-    if (controls_ == painted_)
+    if (controls_ == painted_ && repeat_ == paintedRepeat_)
         return;
-    const QRegion region = changedRegion();
+    QRegion region = changedRegion();
+    const QRegion framesBefore = framesArea(painted_, paintedRepeat_);
+    const QRegion framesNow = framesArea(controls_, repeat_);
+    if (framesBefore != framesNow)
+        region += framesBefore + framesNow;
     painted_ = controls_;
+    paintedRepeat_ = repeat_;
     if (!region.isEmpty())
         update(region);
 }
@@ -162,6 +200,7 @@ void GameSurface::paintEvent(QPaintEvent*)
     // From the bottom of the stack up: the board, the gallows and its figure,
     // the score band, the black panel, the film strip and its strike boxes.
     paintBoard(painter);
+    paintRepeatFrames(painter, true);
     painter.setRenderHint(QPainter::Antialiasing);
     paintGallows(painter);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -174,6 +213,17 @@ void GameSurface::paintEvent(QPaintEvent*)
               Qt::AlignRight);
     painter.fillRect(layout::shpPlayer, Qt::black);
     paintBanner(painter);
+    paintRepeatFrames(painter, false);
+}
+
+void GameSurface::paintRepeatFrames(QPainter& painter, bool board) const
+{
+    // White round the cells on the window's dark colour, black inside the
+    // yellow box.
+    painter.setPen(QPen(board ? Qt::white : Qt::black, board ? 2 : 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    for (const QRect& frame : repeatFrames(controls_, repeat_, board))
+        painter.drawRect(frame);
 }
 
 void GameSurface::paintBoard(QPainter& painter) const

@@ -27,6 +27,11 @@ public:
     // one; nothing at all when they are equal.
     void refresh();
 
+    // A repeated letter: while the strike boxes flash for it, the cells where
+    // it stands and the strike box that holds it are framed, so the repeat
+    // reads apart from a hit without its colour. Shown from the next refresh.
+    void showRepeat(char32_t letter) { repeat_ = letter; }
+
     // The state the surface shows.
     const WindowControls& controls() const { return controls_; }
 
@@ -49,9 +54,12 @@ private:
     void paintBoard(QPainter& painter) const;
     void paintBanner(QPainter& painter);
     QRegion changedRegion() const;
+    void paintRepeatFrames(QPainter& painter, bool board) const;
 
     const WindowControls& controls_;
     WindowControls painted_;
+    char32_t repeat_ = 0;
+    char32_t paintedRepeat_ = 0;
     // The strip is a grey picture and is kept as its PNG decodes it, one byte a
     // pixel, rather than widened to 32 bits: it is drawn just the same.
     ScaledPicture filmStrip_{QStringLiteral("filmstrip"), Qt::NoFormatConversion};

@@ -66,6 +66,24 @@ void KeyRoad::takeAnswers(QLineEdit& box, AnswerHandler handler)
     box.installEventFilter(this);
 }
 
+void KeyRoad::type(QWidget& window, char32_t character)
+{
+    QWidget* const focus = window.focusWidget();
+    QWidget& target = focus != nullptr ? *focus : window;
+    // Qt's code for a key is the upper-case form of the Latin-1 character it
+    // types; Backspace and Enter have codes of their own.
+    const QString text = QString::fromUcs4(&character, 1);
+    int key = QChar::toUpper(character);
+    if (character == static_cast<char32_t>(kBackspace))
+        key = Qt::Key_Backspace;
+    else if (character == static_cast<char32_t>(kKeyEnter))
+        key = Qt::Key_Return;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&target, &release);
+}
+
 bool KeyRoad::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {

@@ -44,6 +44,12 @@ public:
     // Keys typed in `box` are offered to `handler` before the box types them.
     void takeAnswers(QLineEdit& box, AnswerHandler handler);
 
+    // Types a character on `window` as its keyboard would: the key goes to
+    // the control that has the focus there, or to the window, and travels
+    // this road from there like any typed key. The on-screen keys type
+    // through it.
+    static void type(QWidget& window, char32_t character);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -28,6 +28,12 @@ QPoint centredPosition(QSize window, QPoint centre, const QRect& available)
             centredStart(window.height(), centre.y(), available.top(), available.height())};
 }
 
+bool desktopTilesWindows()
+{
+    return qEnvironmentVariableIsSet("SWAYSOCK") || qEnvironmentVariableIsSet("I3SOCK") ||
+           qEnvironmentVariableIsSet("HYPRLAND_INSTANCE_SIGNATURE");
+}
+
 void centreOnScreen(QWidget& window)
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

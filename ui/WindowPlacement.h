@@ -16,6 +16,11 @@ namespace velmora {
 // (its menus, its first controls) stays on the screen.
 QPoint centredPosition(QSize window, QPoint centre, const QRect& available);
 
+// Whether the desktop tiles its windows (sway, i3, Hyprland), sizing each to
+// its tile unless the window says its size cannot change. Such a desktop
+// tells its programs where to reach it through their environment.
+bool desktopTilesWindows();
+
 // Moves a window that is not shown yet to the centre of the primary screen.
 void centreOnScreen(QWidget& window);
 

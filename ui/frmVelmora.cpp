@@ -8,8 +8,11 @@
 #include "GameSurface.h"
 #include "GameSurfaceAccessible.h"
 #include "HelpMenu.h"
+#include "KeyCodes.h"
 #include "Layout.h"
 #include "MenuShortcuts.h"
+#include "MenuBarEscape.h"
+#include "OnScreenKeyboard.h"
 #include "PlayNarrator.h"
 #include "QtText.h"
 #include "TitleSourceMenu.h"
@@ -139,7 +142,12 @@ void frmVelmora::buildControls()
     // routine, each under its own handler's name; the close button has no
     // key of its own.
     const auto routine = [this](void (Game::*handler)(int)) {
-        return [this, handler](int code) { handle([&] { (game_.*handler)(code); }); };
+        return [this, handler](int code) {
+            handle([&] {
+                (game_.*handler)(code);
+                noteRepeat(code);
+            });
+        };
     };
     keys_.takeGuesses(*this, routine(&Game::Form_KeyPress));
     keys_.takeGuesses(*surface_, routine(&Game::Form_KeyPress));
@@ -176,6 +184,10 @@ void frmVelmora::buildMenus()
     mnuSounds_->setCheckable(true);
     mnuSounds_->setChecked(true);
     connect(mnuSounds_, &QAction::triggered, this, [this] { handle([this] { game_.mnuSounds_Click(); }); });
+    mnuKeyboard_ = mnuMenu->addAction(QStringLiteral("Teclado en &pantalla"));
+    mnuKeyboard_->setObjectName(QStringLiteral("mnuKeyboard"));
+    mnuKeyboard_->setCheckable(true);
+    connect(mnuKeyboard_, &QAction::toggled, this, &frmVelmora::showKeyboard);
     mnuMenu->addSeparator();
     mnuMenuExit_ = mnuMenu->addAction(QStringLiteral("&Salir"));
     mnuMenuExit_->setObjectName(QStringLiteral("mnuMenuExit"));
@@ -200,6 +212,7 @@ void frmVelmora::buildMenus()
             services_.help->mnuHelpAbout_Click(this);
     });
     writeShortcutsIntoItems(*menuBar());
+    menuEscape_ = std::make_unique<MenuBarEscape>(*menuBar());
 }
 
 void frmVelmora::Form_Load()
@@ -207,6 +220,11 @@ void frmVelmora::Form_Load()
     adjustSize();
     FixedWidth = width();
     FixedHeight = height();
+    gameHeight_ = FixedHeight;
+    desktopTiles_ = desktopTilesWindows();
+    if (services_.onScreenKeyboard)
+        mnuKeyboard_->setChecked(true);
+    keepFixedSize();
     if (services_.loadSounds)
         sound_.bank = services_.loadSounds();
     game_.Form_Load();
@@ -221,14 +239,14 @@ void frmVelmora::Form_Load()
     narrate();
 }
 
-void frmVelmora::Form_Resize()
+void frmVelmora::noteRepeat(int keyCode)
 {
-    if (FixedWidth == 0 || isMinimized() || isMaximized() || isFullScreen())
-        return;
-    if (height() != FixedHeight)
-        resize(width(), FixedHeight);
-    if (width() != FixedWidth)
-        resize(FixedWidth, height());
+    // Only a repeat flashes the strike boxes yellow; the letter is the one
+    // the key stands for, which the board refresh soon writes over.
+    const char32_t guess = guessForKey(keyCode);
+    if (guess != 0 && guess == game_.round().GuessChar &&
+        game_.controls().lblStrike[0].BackColor == BoxColour::Yellow)
+        surface_->showRepeat(guess);
 }
 
 template <typename Handler>
@@ -302,6 +320,8 @@ void frmVelmora::showState()
         txtWord_->setText(qtText(now.txtWord));
     shown_ = now;
     surface_->refresh();
+    if (keyboard_ != nullptr)
+        keyboard_->showState(now);
 }
 
 void frmVelmora::narrate()
@@ -337,19 +357,6 @@ void frmVelmora::timerEnabledChanged(TimerId id, bool enabled)
         timer.start(intervalMs(id));
     else
         timer.stop();
-}
-
-void frmVelmora::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmVelmora::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
 }
 
 } // namespace velmora

@@ -23,6 +23,8 @@ namespace velmora {
 class AnswerBox;
 class FlatButton;
 class GameSurface;
+class MenuBarEscape;
+class OnScreenKeyboard;
 class PlayNarrator;
 class TitleSourceMenu;
 
@@ -38,6 +40,10 @@ public:
 
     const Game& game() const { return game_; }
     QSize fixedSize() const { return {FixedWidth, FixedHeight}; }
+
+    // Shows the on-screen keyboard under the game, or takes it away; the
+    // window's fixed size grows and shrinks with it.
+    void showKeyboard(bool shown);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -56,6 +62,11 @@ private:
     void buildMenus();
     void Form_Load();
     void Form_Resize();
+    // Gives the window its fixed size, and on a desktop that tiles windows
+    // tells the window manager that the size cannot change.
+    void keepFixedSize();
+    // After a key guess: a repeated letter is shown where it already stands.
+    void noteRepeat(int keyCode);
 
     // Runs one of the rules' handlers, then shows the state it left.
     template <typename Handler>
@@ -80,6 +91,7 @@ private:
     std::optional<WindowControls> shown_; // what the widgets show now
     std::unique_ptr<PlayNarrator> narrator_; // made once a screen reader listens
     KeyRoad keys_;
+    std::unique_ptr<MenuBarEscape> menuEscape_;
 
     GameSurface* surface_ = nullptr;
     FlatButton* cmdGame_ = nullptr;
@@ -87,9 +99,11 @@ private:
     QFrame* frmeAns_ = nullptr;
     AnswerBox* txtWord_ = nullptr;
     FlatButton* cmdCancel_ = nullptr;
+    OnScreenKeyboard* keyboard_ = nullptr; // only while shown
     QAction* mnuMenuNew_ = nullptr;
     std::unique_ptr<TitleSourceMenu> titleSources_;
     QAction* mnuSounds_ = nullptr;
+    QAction* mnuKeyboard_ = nullptr;
     QAction* mnuMenuExit_ = nullptr;
     QAction* mnuHelpAyuda_ = nullptr;
     QAction* mnuHelpAbout_ = nullptr;
@@ -98,6 +112,8 @@ private:
 
     int FixedWidth = 0;
     int FixedHeight = 0;
+    int gameHeight_ = 0; // the fixed height without the on-screen keyboard
+    bool desktopTiles_ = false;
 };
 
 } // namespace velmora

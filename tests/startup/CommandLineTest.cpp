@@ -88,9 +88,10 @@ private slots:
     void theTitlesOptionNamesAFileAndQtsOptionsAreLeftForQt()
     {
         Arguments arguments({"velmora", "-platform", "offscreen", "--titulos", "mis pelis.txt", "--style=fusion",
-                             "-reverse"});
+                             "--teclado", "-reverse"});
         const CommandLine commandLine = arguments.parse();
         QCOMPARE(commandLine.request, CommandLine::Request::Play);
+        QVERIFY(commandLine.onScreenKeyboard);
         QCOMPARE(QString::fromStdString(commandLine.titleFile), QStringLiteral("mis pelis.txt"));
         QCOMPARE(qtArguments(commandLine), (QStringList{"velmora", "-platform", "offscreen", "--style=fusion", "-reverse"}));
         // QApplication expects the list to end in a null pointer.
@@ -101,6 +102,7 @@ private slots:
         QCOMPARE(QString::fromStdString(joined.parse().titleFile), QStringLiteral("clase.txt"));
         Arguments none({"velmora"});
         QVERIFY(none.parse().titleFile.empty());
+        QVERIFY(!none.parse().onScreenKeyboard);
         QCOMPARE(qtArguments(none.parse()), QStringList{"velmora"});
         QCOMPARE(Arguments{QStringList{}}.parse().qtArgumentCount, 0); // started without even its name
     }
@@ -113,7 +115,7 @@ private slots:
             Captured errors;
             QCOMPARE(answerWithoutPlaying(arguments.parse(), out.stream(), errors.stream()), std::optional<int>(0));
             const QString help = out.text();
-            QVERIFY(help.startsWith(QStringLiteral("Uso: velmora [--titulos FICHERO]\n")));
+            QVERIFY(help.startsWith(QStringLiteral("Uso: velmora [--titulos FICHERO] [--teclado]\n")));
             QVERIFY(help.contains(QStringLiteral("  --titulos FICHERO  juega con los títulos de FICHERO")));
             QCOMPARE(errors.text(), QString());
         }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's keys: the function keys wherever the focus is, which
 // control's handler a key reaches, what Space and Enter do on the play
-// button, and the answer box from its first key to a right answer.
+// button, the answer box from its first key to a right answer, the
+// on-screen keys, and the keys after a menu.
 #include "ApplicationSetup.h"
 #include "GameSurface.h"
 #include "QtDialogs.h"
@@ -15,8 +16,11 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace velmora;
 
@@ -84,6 +88,62 @@ private slots:
         QTest::keyClick(f.surface(), Qt::Key_L);
         QCOMPARE(f.controls().txtAlfa, std::u32string(U"ÑEL"));
         QVERIFY(f.controls().lblStrike[0].BackColor != BoxColour::Yellow);
+    }
+
+    void theOnScreenKeysTypeAlongTheKeyRoadWithoutTakingTheFocus()
+    {
+        WindowFixture f;
+        f.window->showKeyboard(true);
+        f.startRound(U"EL SUR");
+        const auto keys = f.child<QWidget>("tecladoEnPantalla")->findChildren<QAbstractButton*>();
+        const auto key = [&](const QString& name) {
+            return *std::find_if(keys.begin(), keys.end(), [&](auto* k) { return k->accessibleName() == name; });
+        };
+        auto* cmdGame = f.child<QWidget>("cmdGame");
+        QTest::mouseClick(key("E"), Qt::LeftButton);
+        QTest::mouseClick(key("X"), Qt::LeftButton);
+        QCOMPARE(f.controls().txtAlfa, std::u32string(U"EX"));
+        QCOMPARE(f.window->focusWidget(), cmdGame);
+        QCOMPARE(key("E")->accessibleDescription(), QStringLiteral("Está en el título"));
+        QCOMPARE(key("X")->accessibleDescription(), QStringLiteral("No está en el título"));
+        // A key tried does nothing more: a second click is no repeat.
+        QVERIFY(!key("E")->isEnabled());
+        QTest::mouseClick(key("E"), Qt::LeftButton);
+        QVERIFY(f.controls().lblStrike[0].BackColor != BoxColour::Yellow);
+
+        // The answer key opens the box, where every key types, then sends it.
+        QTest::mouseClick(key("Título entero"), Qt::LeftButton);
+        auto* box = f.child<QLineEdit>("txtWord");
+        QVERIFY(box->hasFocus());
+        for (const char* name : {"E", "L", "ESPACIO", "S", "U", "R", "R", "BORRAR"})
+            QTest::mouseClick(key(QString::fromLatin1(name)), Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("el sur"));
+        const auto answer = answerNextMessageBox(QMessageBox::Yes);
+        QTest::mouseClick(key("Intro"), Qt::LeftButton);
+        QVERIFY(answer->seen);
+        QVERIFY(f.window->windowTitle().startsWith(QStringLiteral("VELMORA (+")));
+
+        // Every key is fresh at the next round.
+        QTRY_VERIFY(cmdGame->isEnabled());
+        f.startRound(U"EL SUR");
+        QVERIFY(key("E")->isEnabled());
+        QCOMPARE(key("X")->accessibleDescription(), QStringLiteral("Sin probar"));
+    }
+
+    void aLetterAfterAMenuClosedWithEscapeIsAGuess()
+    {
+        WindowFixture f;
+        f.startRound(U"EL SUR");
+        QTest::keyClick(f.window.get(), Qt::Key_M, Qt::AltModifier);
+        auto* menu = f.child<QMenu>("mnuMenu");
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+        // The letter goes where the keyboard sends it, to the window's focus.
+        QTRY_VERIFY(f.window->focusWidget() != f.window->menuBar());
+        QTest::keyClick(f.window->focusWidget(), Qt::Key_L);
+        QCOMPARE(f.controls().txtAlfa, std::u32string(U"L"));
+        QVERIFY(f.controls().lblLetter[1].LetterVisible);
     }
 
     void theAnswerBoxFiltersKeysAndConfirmsInSpanish()

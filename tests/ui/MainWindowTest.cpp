@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "GameSurface.h"
 #include "Layout.h"
+#include "OnScreenKeyboard.h"
 #include "TitleTable.h"
 #include "WindowFixture.h"
 #include "WindowPlacement.h"
@@ -19,6 +20,10 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 using namespace velmora;
 
@@ -52,6 +57,28 @@ void movePointer(QWidget* widget, QPoint position)
     QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+// How many pixels of two pictures an eye with protanopia or deuteranopia
+// tells clearly apart (Machado, Oliveira and Fernandes 2009, in linear RGB,
+// here sRGB taken as gamma 2.2).
+int pixelsToldApart(const QImage& a, const QImage& b, const std::array<double, 9>& eye)
+{
+    const auto linear = [](int c) { return std::pow(c / 255.0, 2.2); };
+    const auto seen = [&](QRgb rgb, int row) {
+        const double v = eye[row * 3] * linear(qRed(rgb)) + eye[row * 3 + 1] * linear(qGreen(rgb)) +
+                         eye[row * 3 + 2] * linear(qBlue(rgb));
+        return 255 * std::pow(std::clamp(v, 0.0, 1.0), 1 / 2.2);
+    };
+    int count = 0;
+    for (int i = 0; i < a.width() * a.height(); ++i) {
+        double distance = 0;
+        for (int row = 0; row < 3; ++row)
+            distance += std::pow(seen(a.pixel(i % a.width(), i / a.width()), row) -
+                                 seen(b.pixel(i % a.width(), i / a.width()), row), 2);
+        count += distance > 100 * 100 ? 1 : 0;
+    }
+    return count;
 }
 
 // A painted part of the surface as assistive technology finds it, by name.
@@ -128,6 +155,30 @@ private slots:
         QCOMPARE(f.child<QAbstractButton>("cmdGame")->text(), QStringLiteral("NUEVO"));
     }
 
+    void aRepeatedLetterReadsApartFromAHitWithoutItsColour()
+    {
+        WindowFixture f;
+        f.startRound(U"EL SUR");
+        auto* button = f.child<QAbstractButton>("cmdGame");
+        QTest::keyClick(button, Qt::Key_L);
+        const QImage hit = f.client();
+        QTest::keyClick(button, Qt::Key_L);
+        const QImage repeat = f.client();
+        QCOMPARE(f.controls().lblStrike[0].BackColor, BoxColour::Yellow);
+        const std::array<double, 9> protanopia = {0.152286, 1.052583, -0.204868, 0.114503, 0.786281,
+                                                  0.099216, -0.003882, -0.048116, 1.051998};
+        const std::array<double, 9> deuteranopia = {0.367322, 0.860646, -0.227968, 0.280085, 0.672501,
+                                                    0.047413, -0.011820, 0.042940, 0.968881};
+        QVERIFY(pixelsToldApart(hit, repeat, protanopia) > 100);
+        QVERIFY(pixelsToldApart(hit, repeat, deuteranopia) > 100);
+        // The window shows them (its repaints run, no timer does), and takes
+        // them away with the flash.
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(f.shown(), repeat);
+        QTRY_COMPARE(f.controls().lblStrike[0].BackColor, BoxColour::White);
+        QTRY_COMPARE(f.shown(), f.client());
+    }
+
     void theBoardShowsWhatAFreshPaintingShowsAfterAShorterTitle()
     {
         WindowFixture f;
@@ -196,7 +247,8 @@ private slots:
         for (QAction* item : menus[0]->menu()->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text().section(QLatin1Char('\t'), 0, 0));
         QCOMPARE(items, (QStringList{"&Nuevo juego", "Partida entre &dos…", "-", "&Títulos propios…",
-                                     "Títulos de &Velmora", "-", "&Mostrar sonidos", "-", "&Salir"}));
+                                     "Títulos de &Velmora", "-", "&Mostrar sonidos", "Teclado en &pantalla", "-",
+                                     "&Salir"}));
         items.clear();
         for (QAction* item : menus[1]->menu()->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text().section(QLatin1Char('\t'), 0, 0));
@@ -219,6 +271,7 @@ private slots:
                              item->shortcut().toString(QKeySequence::NativeText));
             }
         }
+        QVERIFY(f.child<QAction>("mnuKeyboard")->isCheckable() && !f.child<QAction>("mnuKeyboard")->isChecked());
     }
 
     void theSoundSwitchShowsItsSignsOnTheButton()
@@ -338,6 +391,20 @@ private slots:
         QTRY_COMPARE(f.window->size(), fixed);
         f.window->resize(fixed.width() - 30, fixed.height() - 30);
         QTRY_COMPARE(f.window->size(), fixed);
+
+        // The on-screen keyboard is built only when shown, below the game,
+        // and the fixed size grows to hold it and shrinks back without it.
+        QVERIFY(f.window->findChild<OnScreenKeyboard*>() == nullptr);
+        f.child<QAction>("mnuKeyboard")->trigger();
+        const QSize withKeys(fixed.width(), fixed.height() + OnScreenKeyboard::kHeight);
+        QTRY_COMPARE(f.window->size(), withKeys);
+        QCOMPARE(f.child<QWidget>("tecladoEnPantalla")->geometry().top(), layout::kClientHeight);
+        f.window->resize(withKeys.width(), withKeys.height() + 40);
+        QTRY_COMPARE(f.window->size(), withKeys);
+        f.window->showKeyboard(false);
+        QVERIFY(!f.child<QAction>("mnuKeyboard")->isChecked());
+        QTRY_COMPARE(f.window->size(), fixed);
+        QVERIFY(f.window->findChild<OnScreenKeyboard*>() == nullptr);
     }
 
     void maximisingKeepsEveryControlAtTheTopLeft()

@@ -101,7 +101,8 @@ private slots:
         for (QAction* item : f.window->menuBar()->actions().constFirst()->menu()->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text().section(QLatin1Char('\t'), 0, 0));
         QCOMPARE(items, (QStringList{"&Nuevo juego", "Partida entre &dos…", "-", "&Títulos propios…",
-                                     "Títulos de &Velmora", "-", "&Mostrar sonidos", "-", "&Salir"}));
+                                     "Títulos de &Velmora", "-", "&Mostrar sonidos", "Teclado en &pantalla", "-",
+                                     "&Salir"}));
         QCOMPARE(f.child<QAction>("mnuTwoPlayers")->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
         QCOMPARE(f.child<QAction>("mnuOwnTitles")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QVERIFY(f.child<QAction>("mnuVelmoraTitles")->isChecked());
