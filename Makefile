@@ -20,7 +20,7 @@ CONFIGURE_ARGS = $(if $(VELMORA_WERROR),-DVELMORA_WERROR=$(VELMORA_WERROR)) $(CM
 # Where the program lies in the build tree, which keeps the installed layout.
 PROGRAM = "$$(cat $(BUILD)/program-location)"
 
-.PHONY: all deps configure build install run test test-sanitized bench mutants deb deb-check pictures clips faces screenshot clean
+.PHONY: all deps configure build install run test test-sanitized bench mutants deb deb-check deb-qa pictures clips faces screenshot clean
 
 all: build
 
@@ -88,6 +88,14 @@ deb:
 deb-check:
 	lintian -I --pedantic $(DEB_BUILD)/velmora_*.changes
 	autopkgtest -B $(DEB_BUILD)/velmora_*.deb $(DEB_BUILD)/velmora -- null
+
+# The package checked as an upload is, in clean Debian 12 chroots kept in
+# $(QA_DIR): sbuild with and without the tests, lintian, autopkgtest's
+# unshare test bed and piuparts (packaging/debian-qa.sh). It installs
+# nothing on this machine but reaches Debian's mirror.
+QA_DIR ?= $(DEB_BUILD)/qa
+deb-qa:
+	@packaging/debian-qa.sh $(QA_DIR)
 
 # Regenerate the committed assets from the tools that make them (`make deps`
 # first installs what they need).

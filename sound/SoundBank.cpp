@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoundBank.h"
 
+#include "EmbeddedResource.h"
+
 #include <QResource>
 
 namespace velmora {
@@ -30,6 +32,9 @@ SoundBank::SoundBank()
                 ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
                 : resource.uncompressedData();
     }
+    // Reading their sizes has mapped the clips' first pages and their
+    // neighbours: none is needed until its clip plays.
+    letGoOfDecodedResources();
 }
 
 const QByteArray& SoundBank::clip(SoundClip clip) const

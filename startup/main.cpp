@@ -15,6 +15,7 @@
 #include "frmVelmora.h"
 
 #include <QApplication>
+#include <QThreadPool>
 
 #include <malloc.h>
 
@@ -42,6 +43,11 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QApplication> application =
         velmora::makeApplication(commandLine.qtArgumentCount, commandLine.qtArguments.data());
     QApplication& app = *application;
+    // Qt's raster engine shares the rows of a large scaled picture, such as
+    // the splash's clapperboard, out among the threads of the global pool,
+    // one per processor, and each keeps its stack and a heap of its own for
+    // the rest of the run. One is enough for the game's few pictures.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
 
     std::optional<velmora::TitleList> titles = velmora::titlesFromCommandLine(commandLine, stderr);
     velmora::prepareSplash();

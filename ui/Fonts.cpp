@@ -84,8 +84,16 @@ QFont gameFont(Face face, double points)
     font.setLetterSpacing(QFont::PercentageSpacing, 100);
     font.setWordSpacing(0);
     font.setFamilies(withFallback(faceFamily(face)));
-    if (face != Face::Sans)
+    if (face == Face::Sans) {
+        // The plain sans writes the score's digits, and the product word in
+        // the splash's title picture: the face kerns none of their pairs, so
+        // shaping would place each character where it stands anyway, only
+        // having HarfBuzz copy the whole face's positioning tables into
+        // memory first.
+        font.setStyleStrategy(QFont::PreferNoShaping);
+    } else {
         font.setWeight(QFont::Bold);
+    }
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     return font;
 }

@@ -12,7 +12,7 @@ namespace velmora {
 // desktop's font instead.
 enum class Face {
     Rounded,   // Velmora Rounded, bold: buttons, board, strike boxes, answer box
-    Sans,      // Velmora Sans: the score
+    Sans,      // Velmora Sans, unshaped: the score
     ComicBold, // Comic Neue, bold: the figure's eyes
 };
 

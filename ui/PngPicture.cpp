@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PngPicture.h"
 
+#include "EmbeddedResource.h"
+
 #include <QImageReader>
 
 namespace velmora {
@@ -10,7 +12,10 @@ QPixmap readPngPicture(const QString& path, Qt::ImageConversionFlags flags)
 {
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read(), flags);
+    const QImage picture = reader.read();
+    // The decoded picture is all the program keeps.
+    letGoOfDecodedResources();
+    return QPixmap::fromImage(picture, flags);
 }
 
 } // namespace velmora

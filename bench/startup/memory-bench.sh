@@ -15,14 +15,14 @@
 # process has just read can be mapped along with its neighbours and sway one
 # reading by a few hundred KiB; the medians are compared, and the median
 # launches' /proc/PID/smaps say what the resident memory serves.
-# Fails when the program's median RSS is more than 1.45 times the bare window's.
+# Fails when the program's median RSS is more than 1.42 times the bare window's.
 # Usage: memory-bench.sh PROGRAM BARE_PROGRAM
 set -euo pipefail
 . "$(dirname "$0")/../limits.sh"
 
 program=$1
 bare=$2
-limit=1.45
+limit=1.42
 runs=${VELMORA_BENCH_RUNS:-5}
 pid=""
 maps=$(mktemp -d)

@@ -29,25 +29,28 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number itself (-displayfd) and writes it down
-# once it takes connections, so parallel tests and other servers on the
-# machine never collide.
+# Xvfb picks a free display number itself (-displayfd) and writes it down,
+# with a newline, once it takes connections, so parallel tests and other
+# servers on the machine never collide. It writes into a pipe that this
+# script reads: the read returns once the number is there, however slowly the
+# server starts, or with nothing once the server has ended without writing it
+# (the pipe's only writer is gone), and there is no file to read before it
+# exists.
 start_server() {
-  local display_file=$runtime_dir/display tries
+  local pipe=$runtime_dir/display number=""
+  mkfifo "$pipe"
   # -noreset keeps the server from resetting after each short-lived client
   # such as xdotool, which would otherwise cost every call about 70 ms.
   Xvfb -displayfd 3 -screen 0 "${VELMORA_XVFB_SCREEN:-1280x1024x24}" -noreset -nolisten tcp ${VELMORA_XVFB_OPTIONS:-} \
-    3>"$display_file" >"$runtime_dir/xvfb.log" 2>&1 &
+    3>"$pipe" >"$runtime_dir/xvfb.log" 2>&1 &
   xvfb_pid=$!
-  for tries in $(seq 1 1500); do
-    # The number is written whole, with a newline after it.
-    if [ "$(wc -l <"$display_file")" -ge 1 ]; then
-      export DISPLAY=":$(tr -d ' \n' <"$display_file")"
-      return 0
-    fi
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.02
-  done
+  # Opening the pipe waits for its other end, which the shell opens for the
+  # server before starting it.
+  read -r number <"$pipe" || true
+  if [[ $number =~ ^[0-9]+$ ]]; then
+    export DISPLAY=":$number"
+    return 0
+  fi
   echo "with-xvfb.sh: no Xvfb display could be started" >&2
   cat "$runtime_dir/xvfb.log" >&2 || true
   return 1
