@@ -21,8 +21,9 @@ packages=(
   # Composing letters on another keyboard layout; a desktop's font through its platform theme
   x11-xkb-utils libx11-data qt6ct fonts-dejavu-core
   # Reading the window as a screen reader does, and hearing a round as the
-  # screen reader Orca speaks it (speech on its silent module, openbox for focus)
-  dbus at-spi2-core python3-pyatspi orca speech-dispatcher openbox
+  # screen reader Orca speaks it to a Spanish player (speech on its silent
+  # module, openbox for focus, the Spanish locale made from the locales sources)
+  dbus at-spi2-core python3-pyatspi orca speech-dispatcher openbox locales
   # The game on a tiling Wayland desktop: sway headless, keys typed with
   # wtype and screenshots with grim
   sway wtype grim qt6-wayland
