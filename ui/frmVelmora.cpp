@@ -8,7 +8,6 @@
 #include "GameSurface.h"
 #include "GameSurfaceAccessible.h"
 #include "HelpMenu.h"
-#include "KeyCodes.h"
 #include "Layout.h"
 #include "MenuShortcuts.h"
 #include "MenuBarEscape.h"
@@ -142,12 +141,7 @@ void frmVelmora::buildControls()
     // routine, each under its own handler's name; the close button has no
     // key of its own.
     const auto routine = [this](void (Game::*handler)(int)) {
-        return [this, handler](int code) {
-            handle([&] {
-                (game_.*handler)(code);
-                noteRepeat(code);
-            });
-        };
+        return [this, handler](int code) { handle([&] { (game_.*handler)(code); }); };
     };
     keys_.takeGuesses(*this, routine(&Game::Form_KeyPress));
     keys_.takeGuesses(*surface_, routine(&Game::Form_KeyPress));
@@ -239,16 +233,6 @@ void frmVelmora::Form_Load()
     narrate();
 }
 
-void frmVelmora::noteRepeat(int keyCode)
-{
-    // Only a repeat flashes the strike boxes yellow; the letter is the one
-    // the key stands for, which the board refresh soon writes over.
-    const char32_t guess = guessForKey(keyCode);
-    if (guess != 0 && guess == game_.round().GuessChar &&
-        game_.controls().lblStrike[0].BackColor == BoxColour::Yellow)
-        surface_->showRepeat(guess);
-}
-
 template <typename Handler>
 void frmVelmora::handle(Handler&& handler)
 {
@@ -319,6 +303,10 @@ void frmVelmora::showState()
     if (txtWord_->text().toStdU32String() != now.txtWord)
         txtWord_->setText(qtText(now.txtWord));
     shown_ = now;
+    // The surface frames a repeated letter where it stands for as long as the
+    // strike boxes flash for it.
+    const LastMove& move = game_.lastMove();
+    surface_->showRepeat(move.kind == MoveKind::Repeat ? move.letter : 0);
     surface_->refresh();
     if (keyboard_ != nullptr)
         keyboard_->showState(now);

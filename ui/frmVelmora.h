@@ -65,8 +65,6 @@ private:
     // Gives the window its fixed size, and on a desktop that tiles windows
     // tells the window manager that the size cannot change.
     void keepFixedSize();
-    // After a key guess: a repeated letter is shown where it already stands.
-    void noteRepeat(int keyCode);
 
     // Runs one of the rules' handlers, then shows the state it left.
     template <typename Handler>
