@@ -3,10 +3,10 @@
 #pragma once
 
 #include "HelpDialogs.h"
-#include "HelpMenu.h"
 #include "HelpViewer.h"
 #include "NetworkCheck.h"
 #include "UrlOpener.h"
+#include "desktop/HelpMenu.h"
 
 #include <QUrl>
 

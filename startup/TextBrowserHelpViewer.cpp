@@ -3,7 +3,7 @@
 #include "TextBrowserHelpViewer.h"
 
 #include "HelpWindow.h"
-#include "WindowPlacement.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmInicio.h"
 
-#include "Fonts.h"
 #include "SplashLayout.h"
-#include "WindowPlacement.h"
+#include "desktop/WindowPlacement.h"
+#include "painting/Fonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ScaledPicture.h"
 #include "SplashSequence.h"
+#include "painting/ScaledPicture.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ApplicationSetup.h"
 #include "CommandLine.h"
 #include "DesktopUrlOpener.h"
 #include "DisplayCheck.h"
@@ -11,6 +10,7 @@
 #include "StandardHelpDialogs.h"
 #include "SystemNetworkCheck.h"
 #include "TextBrowserHelpViewer.h"
+#include "desktop/ApplicationSetup.h"
 #include "frmInicio.h"
 #include "frmVelmora.h"
 

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "Game.h"
-#include "KeyRoad.h"
-#include "QtDialogs.h"
-#include "ScaledPicture.h"
-#include "WindowServices.h"
+#include "desktop/WindowServices.h"
+#include "dialogs/QtDialogs.h"
+#include "input/KeyRoad.h"
+#include "painting/ScaledPicture.h"
 
 #include <QMainWindow>
 #include <QTimer>

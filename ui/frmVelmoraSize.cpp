@@ -5,10 +5,10 @@
 // keyboard.
 #include "frmVelmora.h"
 
-#include "GameSurface.h"
-#include "KeyRoad.h"
-#include "Layout.h"
-#include "OnScreenKeyboard.h"
+#include "input/KeyRoad.h"
+#include "input/OnScreenKeyboard.h"
+#include "painting/GameSurface.h"
+#include "painting/Layout.h"
 
 #include <QAction>
 #include <QEvent>

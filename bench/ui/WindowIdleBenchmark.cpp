@@ -6,10 +6,10 @@
 // It exits non-zero when the window repainted at all, and, while the limits
 // are on, when it took more than 0.3 % of a processor or holds more than
 // 40 MiB.
-#include "ApplicationSetup.h"
 #include "BenchLimits.h"
 #include "EntropyRandom.h"
 #include "SoundCuePlayer.h"
+#include "desktop/ApplicationSetup.h"
 #include "frmVelmora.h"
 
 #include <QAbstractButton>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameHarness.h"
 #include "KeyCodes.h"
-#include "QtText.h"
+#include "painting/QtText.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QtText.h"
 #include "TitleTable.h"
 #include "basWords.h"
+#include "painting/QtText.h"
 
 #include <QTest>
 

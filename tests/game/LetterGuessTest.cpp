@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameHarness.h"
-#include "QtText.h"
+#include "painting/QtText.h"
 
 #include <QTest>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EntropyRandom.h"
 #include "GameHarness.h"
-#include "QtText.h"
 #include "TitleTable.h"
+#include "painting/QtText.h"
 
 #include <QTest>
 

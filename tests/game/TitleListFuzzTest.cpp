@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QtText.h"
 #include "TitleListFile.h"
 #include "TitleListReport.h"
 #include "TitleRule.h"
 #include "Utf8.h"
+#include "painting/QtText.h"
 
 #include <QStringDecoder>
 #include <QTest>

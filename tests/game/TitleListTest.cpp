@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameFakes.h"
-#include "QtText.h"
 #include "TitleList.h"
 #include "TitleListFile.h"
 #include "TitleListReport.h"
 #include "TitleTable.h"
+#include "painting/QtText.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PictureScales.h"
+#include "painting/PictureScales.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GamePictures.h"
-#include "Layout.h"
+#include "painting/Layout.h"
 
 #include <QImage>
 #include <QPainter>

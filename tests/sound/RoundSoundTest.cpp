@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A round played in the real window against a real audio server: every event
 // plays its clip, in order, and the window waits for each clip to end.
-#include "ApplicationSetup.h"
 #include "ClipPlayer.h"
 #include "ClipTiming.h"
 #include "GameFakes.h"
 #include "SoundBank.h"
+#include "desktop/ApplicationSetup.h"
 #include "frmVelmora.h"
 
 #include <QAbstractButton>

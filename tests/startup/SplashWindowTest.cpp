@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ApplicationSetup.h"
-#include "Fonts.h"
+#include "desktop/ApplicationSetup.h"
 #include "frmInicio.h"
+#include "painting/Fonts.h"
 
 #include <QApplication>
 #include <QImage>

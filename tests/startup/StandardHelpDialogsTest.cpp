@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ApplicationSetup.h"
 #include "StandardHelpDialogs.h"
+#include "desktop/ApplicationSetup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Fonts.h"
 #include "TextBrowserHelpViewer.h"
+#include "painting/Fonts.h"
 
 #include <QApplication>
 #include <QFontInfo>

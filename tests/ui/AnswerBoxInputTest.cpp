@@ -3,9 +3,9 @@
 //
 // The answer box's input in the window: text that arrives by any route
 // passes the one filter typed keys pass, and Escape closes the box.
-#include "ApplicationSetup.h"
-#include "QtText.h"
 #include "WindowFixture.h"
+#include "desktop/ApplicationSetup.h"
+#include "painting/QtText.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ApplicationSetup.h"
-#include "Fonts.h"
-#include "GameSurface.h"
 #include "WindowFixture.h"
+#include "desktop/ApplicationSetup.h"
+#include "painting/Fonts.h"
+#include "painting/GameSurface.h"
 
 #include <QAbstractButton>
 #include <QAction>

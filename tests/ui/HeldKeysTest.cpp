@@ -4,8 +4,8 @@
 // Held keys decide nothing: the repeats of a held Enter neither ask the
 // answer box's question nor answer it, nor start a round; a held letter
 // counts once.
-#include "ApplicationSetup.h"
 #include "WindowFixture.h"
+#include "desktop/ApplicationSetup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,12 +4,12 @@
 // control's handler a key reaches, what Space and Enter do on the play
 // button, the answer box from its first key to a right answer, the
 // on-screen keys, and the keys after a menu.
-#include "ApplicationSetup.h"
-#include "GameSurface.h"
-#include "QtDialogs.h"
-#include "QtText.h"
 #include "TitleTable.h"
 #include "WindowFixture.h"
+#include "desktop/ApplicationSetup.h"
+#include "dialogs/QtDialogs.h"
+#include "painting/GameSurface.h"
+#include "painting/QtText.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ApplicationSetup.h"
-#include "Fonts.h"
-#include "GameSurface.h"
-#include "Layout.h"
-#include "OnScreenKeyboard.h"
 #include "TitleTable.h"
 #include "WindowFixture.h"
-#include "WindowPlacement.h"
+#include "desktop/ApplicationSetup.h"
+#include "desktop/WindowPlacement.h"
+#include "input/OnScreenKeyboard.h"
+#include "painting/Fonts.h"
+#include "painting/GameSurface.h"
+#include "painting/Layout.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

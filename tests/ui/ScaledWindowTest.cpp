@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ApplicationSetup.h"
-#include "GameSurface.h"
-#include "Layout.h"
-#include "PictureScales.h"
 #include "WindowFixture.h"
+#include "desktop/ApplicationSetup.h"
+#include "painting/GameSurface.h"
+#include "painting/Layout.h"
+#include "painting/PictureScales.h"
 
 #include <QAbstractButton>
 #include <QApplication>

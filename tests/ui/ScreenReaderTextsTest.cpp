@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameHarness.h"
-#include "Layout.h"
-#include "PaintedPartAccessible.h"
-#include "ScreenReaderTexts.h"
-#include "SpokenMoves.h"
+#include "painting/Layout.h"
+#include "screenreader/PaintedPartAccessible.h"
+#include "screenreader/ScreenReaderTexts.h"
+#include "screenreader/SpokenMoves.h"
 
 #include <QTest>
 

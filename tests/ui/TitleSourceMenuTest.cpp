@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 VASTREL
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ApplicationSetup.h"
-#include "QtText.h"
-#include "TwoPlayerDialog.h"
 #include "WindowFixture.h"
+#include "desktop/ApplicationSetup.h"
+#include "dialogs/TwoPlayerDialog.h"
+#include "painting/QtText.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

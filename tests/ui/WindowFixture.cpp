@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowFixture.h"
 
-#include "GameSurface.h"
+#include "painting/GameSurface.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "GameFakes.h"
-#include "HelpMenu.h"
+#include "desktop/HelpMenu.h"
 #include "frmVelmora.h"
 
 #include <QImage>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Clapperboard.h"
 
-#include "PictureScales.h"
 #include "ProgramIcon.h"
+#include "painting/PictureScales.h"
 
 #include <QPainter>
 #include <QPainterPath>

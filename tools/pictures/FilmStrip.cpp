@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FilmStrip.h"
 
-#include "Layout.h"
-#include "PictureScales.h"
+#include "painting/Layout.h"
+#include "painting/PictureScales.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Speaker.h"
 
-#include "PictureScales.h"
+#include "painting/PictureScales.h"
 
 #include <QPainter>
 #include <QPainterPath>

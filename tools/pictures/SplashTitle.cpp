@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SplashTitle.h"
 
-#include "Fonts.h"
-#include "PictureScales.h"
 #include "SplashLayout.h"
+#include "painting/Fonts.h"
+#include "painting/PictureScales.h"
 
 #include <QFontInfo>
 #include <QPainter>

@@ -12,11 +12,11 @@
 #include "Clapperboard.h"
 #include "FilmStrip.h"
 #include "IcoFile.h"
-#include "PictureScales.h"
 #include "ProgramIcon.h"
 #include "ScalableIcon.h"
 #include "Speaker.h"
 #include "SplashTitle.h"
+#include "painting/PictureScales.h"
 
 #include <QDir>
 #include <QFile>
