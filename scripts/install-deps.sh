@@ -13,6 +13,8 @@ packages=(
   # Build
   cmake g++ make pkg-config
   qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
+  # Handing accessibility events on to Qt's bridge (Qt's private headers)
+  qt6-base-private-dev
   # Cutting Qt's translation down to what the game shows
   python3
   libsndfile1-dev libpulse-dev

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HelpDocumentAccessible.h"
 
+#include "screenreader/AccessibleRegistry.h"
+
 #include <QFontMetrics>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -13,16 +15,10 @@ namespace velmora {
 
 namespace {
 
-// The class whose objects get this interface; Qt asks with the class name
-// its meta-object carries, namespace included.
-const char* documentClass = nullptr;
-
-QAccessibleInterface* documentFactory(const QString& className, QObject* object)
+QAccessibleInterface* documentInterface(QObject* object)
 {
     auto* browser = qobject_cast<QTextBrowser*>(object);
-    if (browser != nullptr && documentClass != nullptr && className == QLatin1String(documentClass))
-        return new HelpDocumentAccessible(browser);
-    return nullptr;
+    return browser != nullptr ? new HelpDocumentAccessible(browser) : nullptr;
 }
 
 } // namespace
@@ -34,10 +30,7 @@ HelpDocumentAccessible::HelpDocumentAccessible(QTextBrowser* browser)
 
 void HelpDocumentAccessible::attach(QTextBrowser& browser)
 {
-    if (documentClass == nullptr) {
-        documentClass = browser.metaObject()->className();
-        QAccessible::installFactory(documentFactory);
-    }
+    accessible::provide(browser.metaObject()->className(), documentInterface);
     if (!QAccessible::isActive())
         return;
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&browser);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screenreader/Announcer.h"
 
+#include "screenreader/AccessibleRegistry.h"
+
 #include <QAccessibleWidget>
 #include <QLabel>
 
@@ -9,17 +11,16 @@ namespace velmora {
 
 namespace {
 
-// Qt asks with the class name its meta-object carries, namespace included.
-QAccessibleInterface* statusFactory(const QString& className, QObject* object)
+QAccessibleInterface* statusLineInterface(QObject* object)
 {
-    if (object == nullptr || !object->isWidgetType())
-        return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String(Announcer::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::StatusBar);
-    if (className == QLatin1String(AnnouncerNote::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
-    return nullptr;
+    return object->isWidgetType() ? new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar)
+                                  : nullptr;
+}
+
+QAccessibleInterface* noteInterface(QObject* object)
+{
+    return object->isWidgetType() ? new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification)
+                                  : nullptr;
 }
 
 void takeNoRoom(QWidget& widget)
@@ -45,11 +46,8 @@ AnnouncerNote::AnnouncerNote(QWidget* statusLine)
 Announcer::Announcer(QWidget* window)
     : QWidget(window)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(statusFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    accessible::provide<Announcer>(statusLineInterface);
+    accessible::provide<AnnouncerNote>(noteInterface);
     setObjectName(QStringLiteral("announcer"));
     for (AnnouncerNote*& note : notes_)
         note = new AnnouncerNote(this);

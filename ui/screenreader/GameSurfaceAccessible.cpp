@@ -3,6 +3,7 @@
 #include "screenreader/GameSurfaceAccessible.h"
 
 #include "painting/GameSurface.h"
+#include "screenreader/AccessibleRegistry.h"
 
 #include <algorithm>
 
@@ -12,13 +13,9 @@ namespace {
 
 constexpr int kPartCount = static_cast<int>(kPaintedParts.size());
 
-// Qt asks with the class name its meta-object carries, namespace included.
-QAccessibleInterface* surfaceFactory(const QString& className, QObject* object)
+QAccessibleInterface* surfaceInterface(QObject* object)
 {
-    if (className == QLatin1String(GameSurface::staticMetaObject.className()) && object != nullptr &&
-        object->isWidgetType())
-        return new GameSurfaceAccessible(static_cast<GameSurface*>(object));
-    return nullptr;
+    return object->isWidgetType() ? new GameSurfaceAccessible(static_cast<GameSurface*>(object)) : nullptr;
 }
 
 } // namespace
@@ -40,11 +37,7 @@ GameSurfaceAccessible::~GameSurfaceAccessible()
 
 void GameSurfaceAccessible::install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(surfaceFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    accessible::provide<GameSurface>(surfaceInterface);
 }
 
 int GameSurfaceAccessible::childCount() const

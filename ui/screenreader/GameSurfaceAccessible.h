@@ -19,8 +19,8 @@ public:
     explicit GameSurfaceAccessible(GameSurface* surface);
     ~GameSurfaceAccessible() override;
 
-    // Lets Qt build this interface for every game surface. Installing twice
-    // does nothing more.
+    // Lets Qt build this interface for every game surface (through
+    // accessible::provide, so calling it again does nothing more).
     static void install();
 
     // Tells assistive technology which painted parts changed from `before`

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screenreader/PasswordEchoes.h"
 
-#include <QAccessible>
+#include "screenreader/AccessibleRegistry.h"
+
 #include <QLineEdit>
 #include <QStyle>
 
@@ -10,62 +11,37 @@ namespace velmora {
 
 namespace {
 
-QAccessible::UpdateHandler previousHandler = nullptr;
-
-void maskingHandler(QAccessibleEvent* event);
-
-// Hands an event on as if no handler of ours were installed: to the handler
-// installed before, or to Qt's own road to the accessibility bus.
-void forward(QAccessibleEvent* event)
-{
-    if (previousHandler != nullptr) {
-        previousHandler(event);
-        return;
-    }
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(maskingHandler);
-}
-
 QString masked(const QLineEdit& field, const QString& text)
 {
     const QChar mask(field.style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, &field));
     return QString(text.size(), mask);
 }
 
-void maskingHandler(QAccessibleEvent* event)
+// The same change of a field that hides its text, with the field's masking
+// character for each character; any other event goes on as it is.
+std::unique_ptr<QAccessibleEvent> maskedEcho(QAccessibleEvent& event)
 {
-    if (!QAccessible::isActive())
-        return;
-    const auto* field = qobject_cast<const QLineEdit*>(event->object());
-    if (field == nullptr || field->echoMode() == QLineEdit::Normal) {
-        forward(event);
-        return;
-    }
-    switch (event->type()) {
+    const auto* field = qobject_cast<const QLineEdit*>(event.object());
+    if (field == nullptr || field->echoMode() == QLineEdit::Normal)
+        return nullptr;
+    switch (event.type()) {
     case QAccessible::TextInserted: {
-        const auto* inserted = static_cast<QAccessibleTextInsertEvent*>(event);
-        QAccessibleTextInsertEvent safe(event->object(), inserted->changePosition(),
-                                        masked(*field, inserted->textInserted()));
-        forward(&safe);
-        break;
+        const auto& inserted = static_cast<const QAccessibleTextInsertEvent&>(event);
+        return std::make_unique<QAccessibleTextInsertEvent>(event.object(), inserted.changePosition(),
+                                                            masked(*field, inserted.textInserted()));
     }
     case QAccessible::TextRemoved: {
-        const auto* removed = static_cast<QAccessibleTextRemoveEvent*>(event);
-        QAccessibleTextRemoveEvent safe(event->object(), removed->changePosition(),
-                                        masked(*field, removed->textRemoved()));
-        forward(&safe);
-        break;
+        const auto& removed = static_cast<const QAccessibleTextRemoveEvent&>(event);
+        return std::make_unique<QAccessibleTextRemoveEvent>(event.object(), removed.changePosition(),
+                                                            masked(*field, removed.textRemoved()));
     }
     case QAccessible::TextUpdated: {
-        const auto* updated = static_cast<QAccessibleTextUpdateEvent*>(event);
-        QAccessibleTextUpdateEvent safe(event->object(), updated->changePosition(),
-                                        masked(*field, updated->textRemoved()),
-                                        masked(*field, updated->textInserted()));
-        forward(&safe);
-        break;
+        const auto& updated = static_cast<const QAccessibleTextUpdateEvent&>(event);
+        return std::make_unique<QAccessibleTextUpdateEvent>(event.object(), updated.changePosition(),
+                                                            masked(*field, updated.textRemoved()),
+                                                            masked(*field, updated.textInserted()));
     }
-    default: forward(event); break;
+    default: return nullptr;
     }
 }
 
@@ -73,11 +49,7 @@ void maskingHandler(QAccessibleEvent* event)
 
 void maskPasswordEchoes()
 {
-    static const bool installed = [] {
-        previousHandler = QAccessible::installUpdateHandler(maskingHandler);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    accessible::filterUpdates(maskedEcho);
 }
 
 } // namespace velmora
