@@ -101,7 +101,7 @@ void Game::drawFromCatalogue()
 void Game::showCaption(std::u32string suffix)
 {
     captionSuffix_ = std::move(suffix);
-    controls_.Caption = U"VELMORA";
+    controls_.Caption = kGameName;
     if (titleList_)
         controls_.Caption += U" — " + titleList_->name();
     controls_.Caption += captionSuffix_;

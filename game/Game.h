@@ -95,7 +95,7 @@ private:
     void startRound(std::optional<std::u32string> given);
     void drawFromCatalogue();
     // The window caption: the game's name, the list in use, then `suffix`
-    // (" (NUEVO)", a round's points or penalty, or nothing).
+    // (kNewGameMark, a round's points or penalty, or nothing).
     void showCaption(std::u32string suffix);
     void Nuevo();
     void keyRoutine(int keyCode);
@@ -129,7 +129,7 @@ private:
     LastMove lastMove_;
     basWords catalogue_;
     std::optional<TitleList> titleList_;
-    std::u32string captionSuffix_ = U" (NUEVO)";
+    std::u32string captionSuffix_{kNewGameMark};
     std::array<bool, kTimerCount> timers_{};
 };
 

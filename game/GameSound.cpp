@@ -30,12 +30,12 @@ void Game::mnuSounds_Click()
 {
     if (!round_.SoundOn) {
         controls_.cmdVozPicture = SpeakerPicture::On;
-        controls_.cmdVozToolTip = U" Ocultar Sonidos ";
+        controls_.cmdVozToolTip = kHideSoundsTip;
         controls_.mnuSoundsChecked = true;
         round_.SoundOn = true;
     } else {
         controls_.cmdVozPicture = SpeakerPicture::Off;
-        controls_.cmdVozToolTip = U" Mostrar Sonidos ";
+        controls_.cmdVozToolTip = kShowSoundsTip;
         controls_.mnuSoundsChecked = false;
         round_.SoundOn = false;
     }

@@ -26,6 +26,13 @@ inline constexpr std::u32string_view kDeathWord = U"¡MUERTO!";
 static_assert(kDeathWord.size() == kStrikeBoxes);
 // What the answer line shows before the title once a round is lost.
 inline constexpr std::u32string_view kAnswerPrefix = U"R: ";
+// The window's caption starts with the game's name; until the first round
+// starts it ends in the mark of a new game.
+inline constexpr std::u32string_view kGameName = U"VELMORA";
+inline constexpr std::u32string_view kNewGameMark = U" (NUEVO)";
+// The speaker button's tooltip says what a click does.
+inline constexpr std::u32string_view kHideSoundsTip = U" Ocultar Sonidos ";
+inline constexpr std::u32string_view kShowSoundsTip = U" Mostrar Sonidos ";
 
 // Colours as 0x00BBGGRR values.
 enum class BoxColour : std::uint32_t {
@@ -67,7 +74,7 @@ struct StrikeBox {
 // items' flags and the answer box. It is plain data, so a window can compare
 // two states and repaint only when something changed.
 struct WindowControls {
-    std::u32string Caption = U"VELMORA (NUEVO)";
+    std::u32string Caption = std::u32string(kGameName).append(kNewGameMark);
 
     std::array<BoardCell, kBoardCells> lblLetter; // cell i is lblLetter[i - 1]
     std::u32string txtAlfa;                       // the used letters, never shown
@@ -84,7 +91,7 @@ struct WindowControls {
     std::uint32_t cmdGameBackColor = kPlayButtonWhite;
 
     SpeakerPicture cmdVozPicture = SpeakerPicture::On;
-    std::u32string cmdVozToolTip = U" Ocultar Sonidos ";
+    std::u32string cmdVozToolTip{kHideSoundsTip};
 
     bool mnuMenuNewEnabled = true;
     bool mnuSoundsChecked = true;

@@ -3,6 +3,7 @@
 #include "HelpItems.h"
 
 #include "AboutText.h"
+#include "desktop/ApplicationSetup.h"
 
 #include <QPointer>
 #include <QString>
@@ -42,7 +43,7 @@ void HelpItems::mnuHelpAyuda_Click(QWidget* window)
             return;
         }
         if (!network_->isConnected()) {
-            dialogs_->information(window, QStringLiteral("Velmora"),
+            dialogs_->information(window, programName(),
                                   QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
             return;
         }

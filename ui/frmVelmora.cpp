@@ -43,7 +43,7 @@ frmVelmora::frmVelmora(WindowServices services, QWidget* parent)
         else
             connect(&timer, &QTimer::timeout, this, [this, id] { handle([this, id] { game_.onTimer(id); }); });
     }
-    setWindowTitle(QStringLiteral("VELMORA (NUEVO)"));
+    setWindowTitle(qtText(game_.controls().Caption));
     buildControls();
     buildMenus();
     Form_Load();
@@ -66,12 +66,11 @@ void frmVelmora::buildControls()
     surface_->onBareSurfaceMouseMove = [this] { handle([this] { game_.Form_MouseMove(); }); };
     setCentralWidget(surface_);
 
-    const QFont buttonFont = gameFont(Face::Rounded, 12);
 
     cmdGame_ = new FlatButton(surface_);
     cmdGame_->setObjectName(QStringLiteral("cmdGame"));
     cmdGame_->setGeometry(layout::cmdGame);
-    cmdGame_->setFont(buttonFont);
+    cmdGame_->setFont(buttonFont());
     cmdGame_->setFocusPolicy(Qt::StrongFocus);
     // Space or Enter must not throw a round away; between rounds they start
     // the next one.
@@ -116,7 +115,7 @@ void frmVelmora::buildControls()
     cmdCancel_ = new FlatButton(frmeAns_);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setGeometry(layout::cmdCancel);
-    cmdCancel_->setFont(buttonFont);
+    cmdCancel_->setFont(buttonFont());
     cmdCancel_->setText(QStringLiteral("X"));
     cmdCancel_->setBackground(bgr(0x008080FF));
     cmdCancel_->setToolTip(QStringLiteral(" Cerrar Cuadro De Texto "));

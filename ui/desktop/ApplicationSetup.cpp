@@ -15,7 +15,7 @@ namespace velmora {
 
 void prepareSplash()
 {
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationName(programName());
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // A desktop matches the windows to the desktop entry, for their name and
     // icon in its task list: on Wayland by this name, on X11 by the window

@@ -2,9 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 class QApplication;
 
 namespace velmora {
+
+// The program's name, as the desktop and the title of its message boxes show it.
+inline QString programName()
+{
+    return QStringLiteral("Velmora");
+}
 
 // Makes the application ready for the splash window: the application's name.
 // The splash's first picture is all pictures, so it needs no face.

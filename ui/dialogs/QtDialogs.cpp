@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/QtDialogs.h"
 
+#include "desktop/ApplicationSetup.h"
 #include "input/HeldKeyFilter.h"
 #include "painting/QtText.h"
 
@@ -14,7 +15,7 @@ MessageAnswer QtDialogs::showMessage(const std::u32string& text, MessageIcon ico
     if (beforeShow_)
         beforeShow_();
     QMessageBox box(parent_);
-    box.setWindowTitle(QStringLiteral("Velmora"));
+    box.setWindowTitle(programName());
     box.setText(qtText(text));
     switch (icon) {
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;

@@ -3,6 +3,7 @@
 #include "input/OnScreenKeyboard.h"
 
 #include "painting/Fonts.h"
+#include "painting/Layout.h"
 #include "painting/QtText.h"
 #include "painting/Twips.h"
 
@@ -23,7 +24,6 @@ constexpr int kGap = 4;
 constexpr int kKeyWidth = 50;
 constexpr int kKeyHeight = 36;
 
-const QColor kKeyboardColour = bgr(0x000F0F0F); // the window's own colour
 const QColor kMissGrey = bgr(0x007F7F7F);
 const QColor kMissText = bgr(0x00303030);
 
@@ -71,7 +71,7 @@ protected:
         QColor face = Qt::white;
         QColor ink = isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128);
         if (mark_ == KeyMark::Hit) {
-            face = kKeyboardColour;
+            face = layout::windowColour;
             ink = Qt::white;
         } else if (mark_ == KeyMark::Miss) {
             face = kMissGrey;
@@ -81,7 +81,7 @@ protected:
         painter.setPen(QPen(ink == Qt::white ? QColor(Qt::white) : QColor(64, 64, 64), 1));
         painter.drawRect(r.adjusted(0, 0, -1, -1));
 
-        const QFont font = fittedFont(gameFont(Face::Rounded, 12), text(), r.width() - 6);
+        const QFont font = fittedFont(buttonFont(), text(), r.width() - 6);
         painter.setFont(font);
         painter.setPen(down ? QColor(Qt::white) : ink);
         painter.drawText(r, Qt::AlignCenter, text());
@@ -89,7 +89,7 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         if (mark_ == KeyMark::Hit) {
             // The underline of a board cell, under the character.
-            painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+            painter.setPen(QPen(Qt::white, layout::kUnderlineWidth, Qt::SolidLine, Qt::RoundCap));
             const int y = r.bottom() - 5;
             painter.drawLine(QPointF(r.left() + 12, y), QPointF(r.right() - 12, y));
         } else if (mark_ == KeyMark::Miss) {
@@ -179,7 +179,7 @@ void OnScreenKeyboard::showState(const WindowControls& controls)
 void OnScreenKeyboard::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), kKeyboardColour);
+    painter.fillRect(event->rect(), layout::windowColour);
     painter.fillRect(QRect(0, 0, width(), 1), Qt::black);
 }
 

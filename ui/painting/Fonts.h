@@ -32,6 +32,8 @@ QFont gameFont(Face face, double points);
 // the score in its band, and the board's letters and the answer line.
 inline QFont scoreFont() { return gameFont(Face::Sans, 15.75); }
 inline QFont boardFont() { return gameFont(Face::Rounded, 20.25); }
+// The face of the window's buttons, which the on-screen keyboard's keys share.
+inline QFont buttonFont() { return gameFont(Face::Rounded, 12); }
 
 // Adds the three faces now unless that is done already, for a program that
 // would rather not wait for them when it first writes something.

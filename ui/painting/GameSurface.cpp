@@ -14,14 +14,11 @@ namespace velmora {
 
 namespace {
 
-const QColor kWindowColour = bgr(0x000F0F0F);
 const QColor kBackgroundPictureGrey = bgr(0x007F7F7F);
 const QColor kScoreBand = bgr(0x00E0E0E0);
 const QColor kDarkRed = bgr(0x00000040);
 const QColor kRope = bgr(0x0000C0C0);
 const QColor kNavy = bgr(0x00800000);
-
-constexpr int kUnderlineWidth = 2;
 
 void drawLine(QPainter& painter, const QLineF& line, const QColor& colour, int width)
 {
@@ -50,7 +47,7 @@ QRect pixelRun(const QLineF& line)
 // the label's box, and its underline, whose left cap lies left of that box.
 QRect cellArea(int cell)
 {
-    return layout::lblLetter(cell) | lineArea(layout::lnLetter(cell), kUnderlineWidth);
+    return layout::lblLetter(cell) | lineArea(layout::lnLetter(cell), layout::kUnderlineWidth);
 }
 
 void drawFigureLine(QPainter& painter, const FigureLine& line, const QColor& colour, int width)
@@ -192,7 +189,7 @@ QRegion GameSurface::changedRegion() const
 void GameSurface::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kWindowColour);
+    painter.fillRect(rect(), layout::windowColour);
     // Every pixel of the background picture is the same grey, so it is
     // painted as that colour rather than held decoded.
     painter.fillRect(layout::backgroundPicture, kBackgroundPictureGrey);
@@ -245,7 +242,7 @@ void GameSurface::paintBoard(QPainter& painter) const
         drawCell(cell);
     for (int cell = 1; cell <= kBoardCells; ++cell) {
         if (controls_.lblLetter[static_cast<std::size_t>(cell - 1)].LineVisible)
-            drawLine(painter, layout::lnLetter(cell), Qt::white, kUnderlineWidth);
+            drawLine(painter, layout::lnLetter(cell), Qt::white, layout::kUnderlineWidth);
     }
 }
 

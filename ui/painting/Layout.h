@@ -48,6 +48,11 @@ inline QRect lblLetter(int cell) // cell 1 to 42
     return twipRect(3000 + 600 * column, 1200 + 720 * row, 495, 495);
 }
 
+// What the window's own parts and the on-screen keyboard's keys paint alike:
+// the window's dark colour, and a revealed cell's underline.
+inline const QColor windowColour = bgr(0x000F0F0F);
+inline constexpr int kUnderlineWidth = 2;
+
 inline QLineF lnLetter(int cell)
 {
     const int row = (cell - 1) / kBoardColumns;
