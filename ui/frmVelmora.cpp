@@ -14,6 +14,7 @@
 #include "painting/GameSurface.h"
 #include "painting/Layout.h"
 #include "painting/QtText.h"
+#include "screenreader/AnswerBoxAccessible.h"
 #include "screenreader/GameSurfaceAccessible.h"
 #include "screenreader/PlayNarrator.h"
 
@@ -59,6 +60,7 @@ frmVelmora::~frmVelmora()
 void frmVelmora::buildControls()
 {
     GameSurfaceAccessible::install();
+    AnswerBoxAccessible::install();
     surface_ = new GameSurface(game_.controls(), this);
     // A screen reader names the surface that holds the board and its parts.
     surface_->setAccessibleName(QStringLiteral("Partida"));

@@ -8,6 +8,7 @@
 #include "painting/QtText.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -82,6 +83,32 @@ private slots:
         QVERIFY(paste != nullptr);
         paste->trigger();
         QCOMPARE(o.held(), kTyped);
+
+        // A screen reader's editing goes the same way.
+        QTest::mouseDClick(o.box, Qt::LeftButton);
+        QAccessible::queryAccessibleInterface(o.box)->editableTextInterface()->insertText(0, kJunk);
+        QCOMPARE(o.held(), kTyped);
+    }
+
+    void aScreenReaderReadsTheWholeLineWhereItIsDrawn()
+    {
+        OpenBox o;
+        QTest::keyClicks(o.box, QStringLiteral("la la land"));
+        QAccessibleTextInterface* line = QAccessible::queryAccessibleInterface(o.box)->textInterface();
+        // One run of attributes over the line: a reader that splits it by
+        // runs would otherwise leave out the last letter.
+        int start = -1;
+        int end = -1;
+        line->attributes(9, &start, &end);
+        QCOMPARE(QPair(start, end), QPair(0, 10));
+        const QRect drawn(o.box->mapToGlobal(QPoint(0, 0)), o.box->size());
+        int before = drawn.left();
+        for (int i = 0; i < 10; ++i) {
+            const QRect character = line->characterRect(i);
+            QVERIFY2(drawn.contains(character) && character.center().x() > before, qPrintable(QString::number(i)));
+            before = character.center().x();
+            QCOMPARE(line->offsetAtPoint(character.topLeft() + QPoint(character.width() / 4, 1)), i);
+        }
     }
 
     void droppedAndComposedTextTakeOnlyWhatCouldBeTyped()

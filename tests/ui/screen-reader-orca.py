@@ -122,15 +122,19 @@ class Orca:
                     re.search(pattern, line) for line in self.brailled()))
         return pressed
 
-    def answered(self, typed, outcome):
-        """Types a whole title into the answer box and says "Sí"; the outcome
-        must be the first thing Orca says after the window's name, within a
-        second of the key."""
+    def answered(self, typed, outcome, taken_back=False):
+        """Types a whole title into the answer box and says "Sí", if asked
+        after saying "No" once, which must read the typed line back whole;
+        the outcome must be the first thing Orca says after the window's
+        name, within a second of the key."""
         self.after(["exclam"], r"Cuadro de respuesta abierto")
         for character in typed:
             self.after(["space" if character == " " else character.lower()])
             time.sleep(0.1)
         self.after(["Return"], r"¿Está seguro\?")
+        if taken_back:
+            self.after(["Escape"], r"\b%s\b" % re.escape(typed))
+            self.after(["Return"], r"¿Está seguro\?")
         pressed = self.after(["Return"], outcome, r"^VELMORA")
         said = self.said(timed=True)
         window = next(i for i, (_, what) in enumerate(said) if what.startswith("VELMORA"))
@@ -196,7 +200,7 @@ try:
 
     # A whole title, wrong and then right, judged in the confirmation box.
     orca.after(["F2"], start)
-    wrong = orca.answered("LA LA LANE", r"^Título equivocado\. Partida perdida\. El título era LA LA LAND\.")
+    wrong = orca.answered("LA LA LANE", taken_back=True, outcome=r"^Título equivocado\. Partida perdida\. El título era LA LA LAND\.")
     orca.wait_for("the score", lambda said: any(re.search(r"Puntuación: 0\.", s) for s in said))
     orca.after(["F2"], start)
     right = orca.answered(TITLE, r"^Título acertado\. Partida ganada: \d+ puntos?\.")

@@ -24,6 +24,10 @@ public:
 
     std::function<void()> onDoubleClick;
 
+    // Where the character at `offset` is drawn, in the box's own
+    // coordinates; empty past the text's end.
+    QRect characterArea(int offset) const;
+
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
