@@ -111,6 +111,38 @@ private slots:
         }
     }
 
+    void aScreenReaderSelectsAndEditsTheLineAsThePlayerWould()
+    {
+        OpenBox o;
+        QTest::keyClicks(o.box, QStringLiteral("el padrino"));
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(o.box);
+        QAccessibleTextInterface* line = box->textInterface();
+        QVERIFY(box->state().editable && !box->state().readOnly && box->state().selectableText);
+        const auto selected = [line](int index) {
+            int start = -1;
+            int end = -1;
+            line->selection(index, &start, &end);
+            return QPair(line->selectionCount(), QPair(start, end));
+        };
+        line->setSelection(1, 0, 2);
+        QCOMPARE(selected(0), QPair(0, QPair(0, 0)));
+        line->addSelection(3, 6);
+        QCOMPARE(o.box->selectedText(), QStringLiteral("pad"));
+        QCOMPARE(selected(0), QPair(1, QPair(3, 6)));
+        QCOMPARE(selected(1), QPair(1, QPair(0, 0)));
+        line->removeSelection(1);
+        QCOMPARE(selected(0), QPair(1, QPair(3, 6)));
+        line->removeSelection(0);
+        QCOMPARE(selected(0), QPair(0, QPair(0, 0)));
+
+        box->editableTextInterface()->replaceText(3, 6, QStringLiteral("¿m-a!d"));
+        QCOMPARE(o.held(), QStringLiteral("el madrino"));
+        box->editableTextInterface()->deleteText(0, 3);
+        QCOMPARE(o.held(), QStringLiteral("madrino"));
+        box->setText(QAccessible::Value, QStringLiteral("el, padrino"));
+        QCOMPARE(o.held(), QStringLiteral("el padrino"));
+    }
+
     void droppedAndComposedTextTakeOnlyWhatCouldBeTyped()
     {
         OpenBox o;

@@ -58,10 +58,9 @@ QString AnswerBoxAccessible::text(QAccessible::Text type) const
 
 void AnswerBoxAccessible::setText(QAccessible::Text type, const QString& text)
 {
-    if (type != QAccessible::Value) {
-        QAccessibleWidget::setText(type, text);
+    // Only the answer is written: the name and description are the window's.
+    if (type != QAccessible::Value)
         return;
-    }
     box().selectAll();
     box().insert(text);
 }
