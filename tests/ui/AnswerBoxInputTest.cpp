@@ -109,6 +109,10 @@ private slots:
             before = character.center().x();
             QCOMPARE(line->offsetAtPoint(character.topLeft() + QPoint(character.width() / 4, 1)), i);
         }
+        QCOMPARE(line->offsetAtPoint(drawn.topLeft() - QPoint(1, 1)), -1);
+        QCOMPARE(line->text(3, 5) + line->text(5, 3), QStringLiteral("la"));
+        line->scrollToSubstring(3, 5);
+        QCOMPARE(o.box->cursorPosition(), 3);
     }
 
     void aScreenReaderSelectsAndEditsTheLineAsThePlayerWould()
