@@ -15,7 +15,7 @@ packages=(
   qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
   # Cutting Qt's translation down to what the game shows
   python3
-  libsndfile1-dev libpulse-dev
+  libmpg123-dev libpulse-dev
   # Headless window and audio tests
   xvfb xauth xdotool xclip x11-utils imagemagick pulseaudio pulseaudio-utils
   # Composing letters on another keyboard layout; a desktop's font through its platform theme
