@@ -38,8 +38,10 @@ packages=(
   qt6-svg-dev
   # Regenerating the sound clips
   sox lame
-  # Regenerating the embedded faces
-  python3-fonttools
+  # Regenerating the embedded faces; the whole faces that a build with
+  # VELMORA_SYSTEM_FONTS, as Debian's, writes with, for its tests and its
+  # memory benchmark
+  python3-fonttools fonts-crosextra-carlito fonts-quicksand fonts-comic-neue
 )
 
 missing=()
