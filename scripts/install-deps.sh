@@ -17,7 +17,7 @@ packages=(
   qt6-base-private-dev
   # Cutting Qt's translation down to what the game shows
   python3
-  libsndfile1-dev libpulse-dev
+  libmpg123-dev libpulse-dev
   # Headless window and audio tests
   xvfb xauth xdotool xclip x11-utils imagemagick pulseaudio pulseaudio-utils
   # Composing letters on another keyboard layout; a desktop's font through its platform theme
@@ -40,8 +40,10 @@ packages=(
   qt6-svg-dev
   # Regenerating the sound clips
   sox lame
-  # Regenerating the embedded faces
-  python3-fonttools
+  # Regenerating the embedded faces; the whole faces that a build with
+  # VELMORA_SYSTEM_FONTS, as Debian's, writes with, for its tests and its
+  # memory benchmark
+  python3-fonttools fonts-crosextra-carlito fonts-quicksand fonts-comic-neue
 )
 
 missing=()

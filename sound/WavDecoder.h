@@ -12,8 +12,8 @@ namespace velmora {
 // III in a WAV container, without touching the file system.
 class WavDecoder {
 public:
-    // Returns an empty clip when the image is not a WAV file libsndfile can
-    // read, or when decoding fails part of the way through.
+    // Returns an empty clip when the image is not a WAV file of either kind
+    // or holds no whole sample; an image cut short yields what it holds.
     static DecodedClip decode(const QByteArray& wavImage);
 };
 

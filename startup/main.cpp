@@ -46,8 +46,13 @@ int main(int argc, char* argv[])
     // Qt's raster engine shares the rows of a large scaled picture, such as
     // the splash's clapperboard, out among the threads of the global pool,
     // one per processor, and each keeps its stack and a heap of its own for
-    // the rest of the run. One is enough for the game's few pictures.
-    QThreadPool::globalInstance()->setMaxThreadCount(1);
+    // the rest of the run. One is enough for the game's few pictures, and it
+    // ends as soon as it has drawn them rather than waiting idle for more:
+    // such pictures are painted seldom, and starting a thread costs far less
+    // than painting one.
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setMaxThreadCount(1);
+    pool->setExpiryTimeout(0);
 
     std::optional<velmora::TitleList> titles = velmora::titlesFromCommandLine(commandLine, stderr);
     velmora::prepareSplash();

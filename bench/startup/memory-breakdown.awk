@@ -8,7 +8,7 @@
 function part(name) {
   if (name ~ /libQt6/) return "Qt libraries"
   if (name ~ /lib(harfbuzz|freetype|fontconfig|expat|graphite2|brotli)|\/fonts\/|fontconfig\/.*cache/) return "text: HarfBuzz, FreeType, fontconfig, system faces"
-  if (name ~ /lib(pulse|sndfile|mpg123|mp3lame|vorbis|FLAC|opus|ogg|asyncns)|memfd:pulseaudio/) return "sound: PulseAudio client, libsndfile and its codecs"
+  if (name ~ /lib(pulse|sndfile|mpg123|mp3lame|vorbis|FLAC|opus|ogg|asyncns)|memfd:pulseaudio/) return "sound: PulseAudio client, libmpg123, libsndfile and its codecs"
   if (name ~ /lib(png|jpeg)|imageformats/) return "pictures: PNG library, image format plugins"
   if (name ~ /memfd:xorg|SYSV/) return "window image shared with the X server"
   if (name == "[heap]" || name == "[anon]") return "heap and other anonymous memory"

@@ -100,7 +100,7 @@ for file in ./usr/games/velmora ./usr/share/velmora/ayuda.html ./usr/share/velmo
   grep -q " ${file}$" <<<"$contents" || fail "the package lacks $file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libpulse0 libsndfile1 "qt6-base-abi (= "; do
+for library in libqt6widgets6 libpulse0 libmpg123-0 "qt6-base-abi (= "; do
   grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
 
