@@ -136,7 +136,8 @@ off_t seekStream(void* handle, off_t offset, int whence)
 // point and turned into 16-bit samples, rounded to the nearest, as libsndfile
 // decodes such a WAV file: the samples are those the game has always played.
 // The encoder's padding is kept, and the stream is read until it ends rather
-// than for the length it announces.
+// than for the length it announces. A sample the decoder gives beyond full
+// scale is held at full scale, not wrapped round into a click.
 DecodedClip decodeMpeg(const QByteArray& image, const WavChunks& chunks)
 {
     const std::unique_ptr<mpg123_handle, decltype(&mpg123_delete)> decoder(mpg123_new(nullptr, nullptr),
@@ -168,7 +169,7 @@ DecodedClip decodeMpeg(const QByteArray& image, const WavChunks& chunks)
         const int result = mpg123_read(decoder.get(), block.data(), block.size() * sizeof(float), &bytes);
         const std::size_t count = bytes / sizeof(float);
         for (std::size_t i = 0; i < count; ++i)
-            samples[i] = static_cast<std::int16_t>(std::lrintf(block[i] * float{0x7FFF}));
+            samples[i] = static_cast<std::int16_t>(std::clamp(std::lrintf(block[i] * float{0x7FFF}), -0x8000L, 0x7FFFL));
         clip.pcm.append(reinterpret_cast<const char*>(samples.data()),
                         static_cast<qsizetype>(count * sizeof(std::int16_t)));
         if (result != MPG123_OK)
